@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/font_spec.h"
+
+enum class ControlKind { Static, PushButton, CheckBox, Edit, Icon, Bitmap };
+
+// A control as the template gives it; rectangles in dialog units.
+struct ControlTemplate {
+  int id = -1;  // -1 for a control with no id of its own
+  ControlKind kind = ControlKind::Static;
+  std::string caption;
+  std::vector<std::string> styles;  // "group", "tabstop", "center", "default", ...
+  int x = 0, y = 0, width = 0, height = 0;
+  int resource = 0;  // icon or bitmap resource of a picture control
+
+  bool Has(const std::string& style) const;
+};
+
+struct DialogTemplate {
+  int id = 0;
+  std::string caption;
+  int width = 0, height = 0;  // dialog units
+  int fontPoints = 0;
+  std::string fontFace;
+  std::vector<ControlTemplate> controls;  // template order: creation and tab order
+};
+
+// The template of the dialog with this id from the program's resources; nothing when
+// the resources hold none.
+std::optional<DialogTemplate> LoadDialogTemplate(int id);
