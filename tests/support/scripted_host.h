@@ -188,5 +188,4 @@ class ScriptedHost : public Host {
   std::deque<MessageBoxScript> m_messageBoxScripts;
   std::deque<FileScript> m_fileScripts;
   std::vector<std::unique_ptr<ScriptedWindow>> m_windows;
-  Host* m_previousHost;
 };

@@ -1,0 +1,18 @@
+#include <QApplication>
+
+#include "app/game_app.h"
+#include "ui/qt_host.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quellabox"));
+  QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+  // Closing the last window must not end the run: the main window closes and opens
+  // dialogs of its own while it starts.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QtHost host;
+  SetCurrentHost(&host);
+  theApp.InitInstance();
+  SetCurrentHost(nullptr);
+  return 0;
+}

@@ -1,0 +1,308 @@
+#include "ui/qt_dialog_window.h"
+
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "ui/dialog.h"
+#include "ui/resources.h"
+
+namespace {
+
+QString Qs(const std::string& text) { return QString::fromUtf8(text.c_str(), int(text.size())); }
+
+std::string Std(const QString& text) { return text.toUtf8().toStdString(); }
+
+QPixmap ResourcePixmap(const ControlTemplate& control) {
+  const char* kind = control.kind == ControlKind::Icon ? "icon" : "bitmap";
+  const QString path = Qs(ResourcePath(kind, control.resource));
+  if (control.kind == ControlKind::Icon) return QIcon(path).pixmap(32, 32);
+  return QPixmap(path);
+}
+
+Qt::Alignment StaticAlignment(const ControlTemplate& control) {
+  Qt::Alignment alignment = control.Has("center") ? Qt::AlignHCenter : Qt::AlignLeft;
+  return alignment | (control.Has("centerimage") ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+// A button whose caption is wider than the button breaks it at the last blank that fits.
+QString WrappedCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+  if (metrics.horizontalAdvance(caption) <= width) return caption;
+  for (int cut = caption.lastIndexOf(' '); cut > 0; cut = caption.lastIndexOf(' ', cut - 1)) {
+    if (metrics.horizontalAdvance(caption.left(cut)) <= width) {
+      return caption.left(cut) + '\n' + caption.mid(cut + 1);
+    }
+  }
+  return caption;
+}
+
+}  // namespace
+
+QFont FontForSpec(const FontSpec& spec) {
+  QFont font(Qs(spec.face));
+  font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setItalic(spec.italic);
+  font.setStyleHint(QFont::SansSerif);
+  if (spec.height <= 0) return font;
+  int pixels = spec.height;
+  font.setPixelSize(pixels);
+  while (pixels > 1 && QFontMetrics(font).height() > spec.height) font.setPixelSize(--pixels);
+  return font;
+}
+
+QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_dialog(dialog),
+      m_template(tpl),
+      m_systemMenu(new QMenu(this)) {
+  setObjectName(QString::number(tpl.id));
+  setWindowTitle(Qs(tpl.caption));
+  QFont font(Qs(tpl.fontFace));
+  font.setPointSize(tpl.fontPoints);
+  setFont(font);
+
+  // Dialog units follow the dialog's font, as the platform's dialog manager counts them.
+  const QFontMetrics metrics(font);
+  const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  m_baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+  m_baseY = metrics.height();
+  setFixedSize(DialogUnitsX(tpl.width), DialogUnitsY(tpl.height));
+
+  QAction* close = m_systemMenu->addAction(tr("Close"));
+  connect(close, &QAction::triggered, this, [this] { m_dialog.OnSysCommand(SC_CLOSE, 0); });
+
+  // Creation order is the template order, and Qt's focus chain follows it.
+  for (const ControlTemplate& control : tpl.controls) {
+    QWidget* widget = MakeControl(control);
+    if (control.id != -1) m_items.insert(control.id, widget);
+  }
+  m_dialog.AttachWindow(this);
+}
+
+QtDialogWindow::~QtDialogWindow() { m_dialog.DetachWindow(); }
+
+QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
+  QWidget* widget = nullptr;
+  const QString caption = Qs(control.caption);
+  switch (control.kind) {
+    case ControlKind::PushButton: {
+      auto* button = new QPushButton(this);
+      button->setAutoDefault(false);
+      button->setDefault(control.Has("default"));
+      connect(button, &QPushButton::clicked, this, [this, id = control.id] { m_dialog.OnCommand(id); });
+      widget = button;
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(caption, this);
+      connect(box, &QCheckBox::clicked, this, [this, id = control.id] { m_dialog.OnCommand(id); });
+      widget = box;
+      break;
+    }
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(this);
+      if (control.Has("center")) edit->setAlignment(Qt::AlignCenter);
+      edit->installEventFilter(this);
+      widget = edit;
+      break;
+    }
+    case ControlKind::Static: {
+      auto* label = new QLabel(caption, this);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(StaticAlignment(control));
+      label->setWordWrap(!control.Has("centerimage") && !control.Has("nowrap"));
+      widget = label;
+      break;
+    }
+    case ControlKind::Icon:
+    case ControlKind::Bitmap: {
+      auto* picture = new QLabel(this);
+      picture->setPixmap(ResourcePixmap(control));
+      widget = picture;
+      break;
+    }
+  }
+  if (control.id != -1) widget->setObjectName(QString::number(control.id));
+  widget->setGeometry(DialogUnitsX(control.x), DialogUnitsY(control.y),
+                      DialogUnitsX(control.width), DialogUnitsY(control.height));
+  if (control.kind == ControlKind::Icon || control.kind == ControlKind::Bitmap) {
+    // A picture takes its own size, not the rectangle's.
+    widget->resize(static_cast<QLabel*>(widget)->pixmap().deviceIndependentSize().toSize());
+  }
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->setText(control.Has("multiline")
+                        ? WrappedCaption(caption, button->fontMetrics(), button->width() - 6)
+                        : caption);
+    button->setAccessibleName(caption);
+  }
+  const bool input = control.kind == ControlKind::PushButton ||
+                     control.kind == ControlKind::CheckBox || control.kind == ControlKind::Edit;
+  widget->setFocusPolicy(!input                      ? Qt::NoFocus
+                         : control.Has("tabstop") ? Qt::StrongFocus
+                                                  : Qt::ClickFocus);
+  widget->setEnabled(!control.Has("disabled"));
+  return widget;
+}
+
+int QtDialogWindow::DialogUnitsX(int units) const { return (units * m_baseX + 2) / 4; }
+
+int QtDialogWindow::DialogUnitsY(int units) const { return (units * m_baseY + 4) / 8; }
+
+int QtDialogWindow::Run() {
+  const bool focusFirst = m_dialog.OnInitDialog();
+  if (m_endRequested) return m_endCode;
+  if (focusFirst) {
+    for (const ControlTemplate& control : m_template.controls) {
+      QWidget* widget = Item(control.id);
+      if (widget && control.Has("tabstop") && !widget->isHidden() && widget->isEnabled()) {
+        widget->setFocus(Qt::OtherFocusReason);
+        break;
+      }
+    }
+  }
+  m_running = true;
+  return exec();
+}
+
+QWidget* QtDialogWindow::Item(int id) const { return m_items.value(id, nullptr); }
+
+std::string QtDialogWindow::ItemText(int id) const {
+  QWidget* widget = Item(id);
+  if (auto* label = qobject_cast<QLabel*>(widget)) return Std(label->text());
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return Std(edit->text());
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return Std(button->text());
+  return {};
+}
+
+void QtDialogWindow::SetItemText(int id, const std::string& text) {
+  QWidget* widget = Item(id);
+  if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(Qs(text));
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(Qs(text));
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(Qs(text));
+}
+
+int QtDialogWindow::ItemCheck(int id) const {
+  auto* box = qobject_cast<QCheckBox*>(Item(id));
+  return box && box->isChecked() ? 1 : 0;
+}
+
+void QtDialogWindow::SetItemCheck(int id, int state) {
+  if (auto* box = qobject_cast<QCheckBox*>(Item(id))) box->setChecked(state != 0);
+}
+
+void QtDialogWindow::EnableItem(int id, bool enable) {
+  if (QWidget* widget = Item(id)) widget->setEnabled(enable);
+}
+
+void QtDialogWindow::ShowItem(int id, bool show) {
+  if (QWidget* widget = Item(id)) widget->setVisible(show);
+}
+
+void QtDialogWindow::SetItemFont(int id, const FontSpec* font) {
+  if (QWidget* widget = Item(id)) widget->setFont(font ? FontForSpec(*font) : QFont());
+}
+
+void QtDialogWindow::SetTimer(unsigned id, int periodMs) {
+  QTimer*& timer = m_timers[id];
+  if (!timer) {
+    // The default coarse timer may be 5% late; a game's schedule needs every millisecond.
+    timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this, [this, id] { m_dialog.OnTimer(id); });
+  }
+  timer->start(std::max(periodMs, kMinimumTimerPeriodMs));
+}
+
+void QtDialogWindow::KillTimer(unsigned id) {
+  if (QTimer* timer = m_timers.value(id, nullptr)) timer->stop();
+}
+
+void QtDialogWindow::EndDialog(int code) {
+  if (m_running) {
+    done(code);
+  } else {
+    m_endRequested = true;
+    m_endCode = code;
+  }
+}
+
+void QtDialogWindow::AppendSystemMenu(unsigned flags, unsigned commandId,
+                                      const std::string& text) {
+  if (flags & MF_SEPARATOR) {
+    m_systemMenu->addSeparator();
+    return;
+  }
+  QAction* action = m_systemMenu->addAction(Qs(text));
+  connect(action, &QAction::triggered, this,
+          [this, commandId] { m_dialog.OnSysCommand(commandId, 0); });
+}
+
+void QtDialogWindow::SetIcon(HICON icon, bool big) {
+  // One window icon serves the caption and the taskbar; it holds both sizes.
+  (void)big;
+  if (icon) setWindowIcon(QIcon(Qs(ResourcePath("icon", icon))));
+}
+
+bool QtDialogWindow::IsIconic() const { return isMinimized(); }
+
+int QtDialogWindow::ClientWidth() const { return width(); }
+
+int QtDialogWindow::ClientHeight() const { return height(); }
+
+void QtDialogWindow::DrawIcon(int x, int y, HICON icon) {
+  if (m_painter && icon) {
+    m_painter->drawPixmap(x, y, QIcon(Qs(ResourcePath("icon", icon))).pixmap(32, 32));
+  }
+}
+
+void QtDialogWindow::reject() { m_dialog.OnCommand(IDCANCEL); }
+
+void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && event->modifiers() == Qt::NoModifier) {
+    // Enter on a push button clicks it; anywhere else it is the OK command.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+      button->click();
+    } else {
+      m_dialog.OnCommand(IDOK);
+    }
+  } else if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    m_dialog.OnCommand(IDCANCEL);
+  } else if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
+    ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
+  } else {
+    QDialog::keyPressEvent(event);
+  }
+}
+
+void QtDialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+  ShowSystemMenu(event->globalPos());
+}
+
+void QtDialogWindow::ShowSystemMenu(const QPoint& at) { m_systemMenu->popup(at); }
+
+void QtDialogWindow::paintEvent(QPaintEvent* event) {
+  (void)event;
+  QPainter painter(this);
+  m_painter = &painter;
+  m_dialog.OnPaint();
+  m_painter = nullptr;
+}
+
+bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    m_dialog.OnNotify(Notification::SetFocus, watched->objectName().toInt());
+  }
+  return QDialog::eventFilter(watched, event);
+}

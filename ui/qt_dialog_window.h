@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <QMap>
+
+#include "ui/dialog_template.h"
+#include "ui/dialog_window.h"
+
+class CDialog;
+class QMenu;
+class QPainter;
+class QTimer;
+
+// A dialog's window made of Qt widgets from its template. Every control's objectName is
+// its id in decimal, so tests and accessibility tools find it.
+class QtDialogWindow : public QDialog, public DialogWindow {
+  Q_OBJECT
+
+ public:
+  QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidget* owner);
+  ~QtDialogWindow() override;
+
+  // Runs the dialog: OnInitDialog, then the modal loop unless it ended already.
+  int Run();
+
+  std::string ItemText(int id) const override;
+  void SetItemText(int id, const std::string& text) override;
+  int ItemCheck(int id) const override;
+  void SetItemCheck(int id, int state) override;
+  void EnableItem(int id, bool enable) override;
+  void ShowItem(int id, bool show) override;
+  void SetItemFont(int id, const FontSpec* font) override;
+  void SetTimer(unsigned id, int periodMs) override;
+  void KillTimer(unsigned id) override;
+  void EndDialog(int code) override;
+  void AppendSystemMenu(unsigned flags, unsigned commandId, const std::string& text) override;
+  void SetIcon(HICON icon, bool big) override;
+  bool IsIconic() const override;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void DrawIcon(int x, int y, HICON icon) override;
+  void DefaultProcessing() override {}
+
+  void reject() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* Item(int id) const;
+  QWidget* MakeControl(const ControlTemplate& control);
+  void ShowSystemMenu(const QPoint& at);
+  int DialogUnitsX(int units) const;
+  int DialogUnitsY(int units) const;
+
+  CDialog& m_dialog;
+  DialogTemplate m_template;
+  QMap<int, QWidget*> m_items;
+  QMap<unsigned, QTimer*> m_timers;
+  QMenu* m_systemMenu;
+  QPainter* m_painter = nullptr;
+  int m_baseX = 0;
+  int m_baseY = 0;
+  bool m_running = false;
+  bool m_endRequested = false;
+  int m_endCode = 0;
+};
+
+// A font for the asked cell height: the largest pixel size whose line height fits it.
+QFont FontForSpec(const FontSpec& spec);

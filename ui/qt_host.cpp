@@ -1,0 +1,101 @@
+#include "ui/qt_host.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFont>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+
+#include "ui/dialog.h"
+#include "ui/qt_dialog_window.h"
+#include "ui/resources.h"
+
+namespace {
+
+QString Qs(const std::string& text) { return QString::fromUtf8(text.c_str(), int(text.size())); }
+
+// The window that owns a new dialog or message box: the open modal window, if shown.
+QWidget* Owner() {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal && modal->isVisible() ? modal : nullptr;
+}
+
+}  // namespace
+
+QtHost::QtHost() {
+  // The templates ask for CJK faces by name; any installed CJK sans font stands in.
+  const QStringList cjkSans = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
+                               "Microsoft YaHei", "SimSun", "Sans Serif"};
+  QFont::insertSubstitutions(QStringLiteral("微软雅黑"), cjkSans);
+  QFont::insertSubstitutions(QStringLiteral("宋体"), cjkSans);
+}
+
+int QtHost::RunModal(CDialog& dialog) {
+  const std::optional<DialogTemplate> tpl = LoadDialogTemplate(dialog.TemplateId());
+  if (!tpl) return -1;
+  QtDialogWindow window(dialog, *tpl, Owner());
+  return window.Run();
+}
+
+int QtHost::MessageBox(const std::string& text, unsigned type) {
+  const bool okCancel = (type & 0xF) == MB_OKCANCEL;
+  QMessageBox box(okCancel ? QMessageBox::Question : QMessageBox::Information,
+                  Qs(ApplicationTitle()), Qs(text),
+                  okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, Owner());
+  box.setTextFormat(Qt::PlainText);
+  box.setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+  return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
+}
+
+QString QtNameFilters(const std::string& filter) {
+  const QStringList parts = Qs(filter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
+    const QString pattern = QStringLiteral("(%1)").arg(QString(parts[i + 1]).replace(';', ' '));
+    // A description that already ends in its patterns is shown as it stands.
+    filters << (parts[i].endsWith(pattern) ? parts[i] : parts[i] + ' ' + pattern);
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtHost::ChooseFileToOpen(const OpenFileRequest& request) {
+  QFileDialog dialog(Owner());
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  // With no flags a typed name of a file that does not exist is accepted too.
+  dialog.setFileMode(request.flags == 0 ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(Qs(request.defaultExtension));
+  dialog.setNameFilter(QtNameFilters(request.filter));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+void QtHost::ShellOpen(const std::string& target) {
+  QDesktopServices::openUrl(QUrl::fromUserInput(Qs(target)));
+}
+
+void QtHost::StartProgram(const std::string& path) {
+  QProcess::startDetached(Qs(path), QStringList());
+}
+
+void QtHost::PlaySoundLooping(const std::string& path) { m_sound.PlayLooping(path); }
+
+void QtHost::StopSound() { m_sound.Stop(); }
+
+std::string QtHost::ExecutablePath() {
+  return QCoreApplication::applicationFilePath().toStdString();
+}
+
+std::int64_t QtHost::CalendarTime() { return QDateTime::currentSecsSinceEpoch(); }
+
+std::string QtHost::LoadString(int id) { return LoadResourceString(id); }
+
+HICON QtHost::LoadIcon(int id) { return LoadResourceIcon(id); }
+
+bool QtHost::SaveFileAtomically(const std::string& path, const std::string& bytes) {
+  return SaveFileReplacing(path, bytes);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/host.h"
+#include "ui/qt_sound_player.h"
+
+// The host the program runs on: Qt widgets, Qt's event loop, the desktop's services.
+class QtHost : public Host {
+ public:
+  QtHost();
+
+  int RunModal(CDialog& dialog) override;
+  int MessageBox(const std::string& text, unsigned type) override;
+  std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override;
+  void ShellOpen(const std::string& target) override;
+  void StartProgram(const std::string& path) override;
+  void PlaySoundLooping(const std::string& path) override;
+  void StopSound() override;
+  std::string ExecutablePath() override;
+  std::int64_t CalendarTime() override;
+  std::string LoadString(int id) override;
+  HICON LoadIcon(int id) override;
+  bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
+
+ private:
+  QtSoundPlayer m_sound;
+};
+
+// The Qt name filter for a "description|pattern|...||" filter.
+QString QtNameFilters(const std::string& filter);
