@@ -19,5 +19,7 @@ class QtSoundPlayer {
   void Stop();
 
  private:
+  bool Loading() const;
+
   std::unique_ptr<QSoundEffect> m_effect;
 };
