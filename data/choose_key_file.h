@@ -1,0 +1,8 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Lets the player pick a key file; the full path, or nothing when the player cancels. A
+// cancelled choice offers the website, where more key files and the tools to make them are.
+std::optional<std::string> ChooseKeyFile();
