@@ -13,9 +13,8 @@ void CWnd::SetFont(const CFont* font) {
 }
 
 bool CFont::CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                        bool italic, bool underline, bool strikeOut, int charset,
-                        int outPrecision, int clipPrecision, int quality, int pitchAndFamily,
-                        const char* face) {
+                        bool italic, bool underline, bool strikeOut, int charset, int outPrecision,
+                        int clipPrecision, int quality, int pitchAndFamily, const char* face) {
   // Width, angles, decorations and precisions are the platform's defaults everywhere the
   // program makes a font, so only what changes the look is kept.
   (void)width, (void)escapement, (void)orientation, (void)underline, (void)strikeOut;

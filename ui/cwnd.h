@@ -31,10 +31,9 @@ using CStatic = CWnd;
 // system font.
 class CFont {
  public:
-  bool CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                   bool italic, bool underline, bool strikeOut, int charset,
-                   int outPrecision, int clipPrecision, int quality, int pitchAndFamily,
-                   const char* face);
+  bool CreateFontA(int height, int width, int escapement, int orientation, int weight, bool italic,
+                   bool underline, bool strikeOut, int charset, int outPrecision, int clipPrecision,
+                   int quality, int pitchAndFamily, const char* face);
   const FontSpec* Spec() const { return m_created ? &m_spec : nullptr; }
 
  private:

@@ -17,7 +17,8 @@ CFont g_displayFont;
 CFont g_hintFont;
 
 void CreateDisplayFont(CFont& font, int height) {
-  if (!font.Spec()) font.CreateFontA(height, 0, 0, 0, 400, false, false, false, 0, 0, 0, 0, 0x20, kDisplayFace);
+  if (!font.Spec())
+    font.CreateFontA(height, 0, 0, 0, 400, false, false, false, 0, 0, 0, 0, 0x20, kDisplayFace);
 }
 
 }  // namespace

@@ -16,6 +16,8 @@ std::string HelpText() {
          "Our website is: " + kWebsiteAddress + "\n" + "Enjoy yourself!";
 }
 
-CHelpDialog::CHelpDialog(CWnd* pParent) : CWebsiteDialog(130), m_strHelp(HelpText()) { (void)pParent; }
+CHelpDialog::CHelpDialog(CWnd* pParent) : CWebsiteDialog(130), m_strHelp(HelpText()) {
+  (void)pParent;
+}
 
 void CHelpDialog::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, 1008, m_strHelp); }

@@ -5,9 +5,7 @@
 namespace {
 Host* g_host = nullptr;
 
-std::string::size_type LastSeparator(const std::string& path) {
-  return path.find_last_of("/\\");
-}
+std::string::size_type LastSeparator(const std::string& path) { return path.find_last_of("/\\"); }
 }  // namespace
 
 Host& CurrentHost() {

@@ -100,7 +100,8 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
       auto* button = new QPushButton(this);
       button->setAutoDefault(false);
       button->setDefault(control.Has("default"));
-      connect(button, &QPushButton::clicked, this, [this, id = control.id] { m_dialog.OnCommand(id); });
+      connect(button, &QPushButton::clicked, this,
+              [this, id = control.id] { m_dialog.OnCommand(id); });
       widget = button;
       break;
     }
@@ -134,8 +135,8 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
     }
   }
   if (control.id != -1) widget->setObjectName(QString::number(control.id));
-  widget->setGeometry(DialogUnitsX(control.x), DialogUnitsY(control.y),
-                      DialogUnitsX(control.width), DialogUnitsY(control.height));
+  widget->setGeometry(DialogUnitsX(control.x), DialogUnitsY(control.y), DialogUnitsX(control.width),
+                      DialogUnitsY(control.height));
   if (control.kind == ControlKind::Icon || control.kind == ControlKind::Bitmap) {
     // A picture takes its own size, not the rectangle's.
     widget->resize(static_cast<QLabel*>(widget)->pixmap().deviceIndependentSize().toSize());
@@ -148,7 +149,7 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
   }
   const bool input = control.kind == ControlKind::PushButton ||
                      control.kind == ControlKind::CheckBox || control.kind == ControlKind::Edit;
-  widget->setFocusPolicy(!input                      ? Qt::NoFocus
+  widget->setFocusPolicy(!input                   ? Qt::NoFocus
                          : control.Has("tabstop") ? Qt::StrongFocus
                                                   : Qt::ClickFocus);
   widget->setEnabled(!control.Has("disabled"));
@@ -237,8 +238,7 @@ void QtDialogWindow::EndDialog(int code) {
   }
 }
 
-void QtDialogWindow::AppendSystemMenu(unsigned flags, unsigned commandId,
-                                      const std::string& text) {
+void QtDialogWindow::AppendSystemMenu(unsigned flags, unsigned commandId, const std::string& text) {
   if (flags & MF_SEPARATOR) {
     m_systemMenu->addSeparator();
     return;

@@ -30,7 +30,7 @@ QWidget* Owner() {
 QtHost::QtHost() {
   // The templates ask for CJK faces by name; any installed CJK sans font stands in.
   const QStringList cjkSans = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
-                               "Microsoft YaHei", "SimSun", "Sans Serif"};
+                               "Microsoft YaHei",     "SimSun",           "Sans Serif"};
   QFont::insertSubstitutions(QStringLiteral("微软雅黑"), cjkSans);
   QFont::insertSubstitutions(QStringLiteral("宋体"), cjkSans);
 }

@@ -26,9 +26,17 @@ void ModalDriver::Poll() {
   if (!window || !window->isVisible() || m_handled.contains(window) || m_scripts.empty()) return;
   if (KindOf(window) != m_scripts.front().first) return;
   m_handled.insert(window);
+  // A later window may be made at the same address once this one is gone.
+  connect(window, &QObject::destroyed, this, [this, window] { m_handled.remove(window); });
   Script script = std::move(m_scripts.front().second);
   m_scripts.pop_front();
-  script(window);
+  // Run from the event queue, not inside this timer's tick: Qt does not fire a timer again
+  // while its own tick runs, and a script may need the poll for the windows it opens.
+  QMetaObject::invokeMethod(
+      this, [script = std::move(script), window = QPointer<QWidget>(window)] {
+        if (window) script(window);
+      },
+      Qt::QueuedConnection);
 }
 
 QWidget* Control(QWidget* dialog, int id) {

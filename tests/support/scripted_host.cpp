@@ -209,9 +209,10 @@ void ScriptedHost::Close(ScriptedWindow* window) {
 void ScriptedHost::Advance(int ms) {
   const std::int64_t target = m_now + ms;
   for (;;) {
-    auto due = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
-      return a.due != b.due ? a.due < b.due : a.order < b.order;
-    });
+    auto due =
+        std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
+          return a.due != b.due ? a.due < b.due : a.order < b.order;
+        });
     if (due == m_timers.end() || due->due > target) break;
     m_now = due->due;
     due->due += due->period;
@@ -236,7 +237,9 @@ void ScriptedHost::AnswerMessageBox(int answer) {
   AnswerMessageBox([answer](const MessageBoxCall&) { return answer; });
 }
 
-void ScriptedHost::AnswerFileDialog(FileScript script) { m_fileScripts.push_back(std::move(script)); }
+void ScriptedHost::AnswerFileDialog(FileScript script) {
+  m_fileScripts.push_back(std::move(script));
+}
 
 ScriptedWindow& ScriptedHost::Open(CDialog& dialog) {
   const std::optional<DialogTemplate> tpl = LoadDialogTemplate(dialog.TemplateId());

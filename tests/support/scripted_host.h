@@ -36,10 +36,10 @@ class ScriptedWindow : public DialogWindow {
   ScriptedWindow(ScriptedHost& host, CDialog& dialog, const DialogTemplate& tpl);
 
   // What a player does. Each acts only where the real window would let it.
-  void Click(int id);                            // a push button or check box
-  void Type(int id, const std::string& text);    // focuses the box, then types
-  void Focus(int id);                            // clicks into or tabs to a control
-  void PressEnter();                             // on the focused control
+  void Click(int id);                          // a push button or check box
+  void Type(int id, const std::string& text);  // focuses the box, then types
+  void Focus(int id);                          // clicks into or tabs to a control
+  void PressEnter();                           // on the focused control
   void PressEscape();
   void CloseBox();
   void ChooseSystemMenu(unsigned id);

@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 TempDir::TempDir() {
   std::random_device random;
   for (;;) {
-    const fs::path path = fs::temp_directory_path() / ("quellabox-test-" + std::to_string(random()));
+    const fs::path path =
+        fs::temp_directory_path() / ("quellabox-test-" + std::to_string(random()));
     if (fs::create_directory(path)) {
       m_path = path.string() + "/";
       return;
@@ -36,4 +37,6 @@ std::string TempDir::Read(const std::string& name) const {
   return bytes.str();
 }
 
-bool TempDir::Exists(const std::string& name) const { return fs::exists(fs::u8path(m_path + name)); }
+bool TempDir::Exists(const std::string& name) const {
+  return fs::exists(fs::u8path(m_path + name));
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and runs every test: the style check, the
+# fuzzers, the suite under AddressSanitizer and UndefinedBehaviorSanitizer, and last the
+# suite itself, ending with its summary.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/services.sh"
+
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
+  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio sox
+  desktop-file-utils appstream)
+install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+echo "== Style"
+cd "$ROOT"
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+start_test_services
+
+echo "== Fuzzers"
+"$ROOT/scripts/run_fuzzers.sh" "${QUELLABOX_FUZZ_SECONDS:-15}"
+
+echo "== Sanitizers"
+configure_and_build "$ROOT/build-asan" -DQUELLABOX_SANITIZE=ON -DQUELLABOX_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp" \
+  UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$ROOT/build-asan" --output-on-failure -j2 -LE benchmark
+
+echo "== Tests"
+configure_and_build "$BUILD"
+ctest --test-dir "$BUILD" --output-on-failure -j2
