@@ -1,18 +1,16 @@
 #include "data/text_mode_file.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <cstring>
 
 namespace {
 
 constexpr char kEndOfData = '\x1A';
 
-bool NeedsTranslation(char c) { return c == '\r' || c == kEndOfData; }
-
 }  // namespace
 
 TextModeFile::TextModeFile(const std::string& utf8Path)
-    : m_file(std::filesystem::u8path(utf8Path), std::ios::binary) {}
+    : m_path(std::filesystem::u8path(utf8Path)), m_file(m_path, std::ios::binary) {}
 
 bool TextModeFile::Available() {
   if (m_pos < m_end) return true;
@@ -20,26 +18,41 @@ bool TextModeFile::Available() {
   m_file.read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
   m_pos = 0;
   m_end = static_cast<std::size_t>(m_file.gcount());
+  m_rawRead += m_end;
   m_ended = m_end == 0;
-  return !m_ended;
+  // The end mark cuts the block, so nothing behind it is ever delivered.
+  if (const void* mark = std::memchr(m_raw.data(), kEndOfData, m_end)) {
+    m_end = static_cast<std::size_t>(static_cast<const char*>(mark) - m_raw.data());
+    m_ended = true;
+  }
+  return m_pos < m_end;
+}
+
+std::size_t TextModeFile::RawBytesLeft() const {
+  const std::size_t buffered = m_end - m_pos;
+  if (m_ended) return buffered;
+  std::error_code unknown;
+  const std::uintmax_t size = std::filesystem::file_size(m_path, unknown);
+  return unknown || size < m_rawRead ? buffered : buffered + std::size_t(size - m_rawRead);
 }
 
 void TextModeFile::Read(std::string& out, std::size_t limit) {
+  // A read beyond the buffered block takes its room once, by what the file holds rather
+  // than by the limit, instead of copying the text at every growth.
+  if (Available() && limit > m_end - m_pos) {
+    out.reserve(out.size() + std::min(limit, RawBytesLeft()));
+  }
   std::size_t delivered = 0;
   while (delivered < limit && Available()) {
     const char* begin = m_raw.data() + m_pos;
-    const char* end = begin + std::min(m_end - m_pos, limit - delivered);
-    const char* special = std::find_if(begin, end, NeedsTranslation);
-    out.append(begin, special);
-    delivered += static_cast<std::size_t>(special - begin);
-    m_pos += static_cast<std::size_t>(special - begin);
-    if (special == end) continue;
+    const std::size_t span = std::min(m_end - m_pos, limit - delivered);
+    const void* cr = std::memchr(begin, '\r', span);
+    const std::size_t plain = cr ? std::size_t(static_cast<const char*>(cr) - begin) : span;
+    out.append(begin, plain);
+    delivered += plain;
+    m_pos += plain;
+    if (cr == nullptr) continue;
     ++m_pos;
-    if (*special == kEndOfData) {
-      m_ended = true;
-      m_pos = m_end;
-      return;
-    }
     // A CR stays a CR unless an LF follows it, perhaps in the next block of the file.
     if (Available() && m_raw[m_pos] == '\n') {
       ++m_pos;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -13,13 +14,18 @@ class TextModeFile {
   explicit TextModeFile(const std::string& utf8Path);
 
   // Appends at most `limit` translated bytes to `out`, fewer at the end of the data.
-  // Memory grows with the bytes delivered, never with the limit.
+  // The room taken follows what the file holds, never the limit.
   void Read(std::string& out, std::size_t limit);
 
  private:
-  bool Available();  // raw bytes are buffered, refilling from the file when needed
+  // True while raw bytes are buffered, refilling the block from the file when needed.
+  bool Available();
+  // Raw bytes still to come, buffered or in the file, as far as the file's size tells.
+  std::size_t RawBytesLeft() const;
 
+  std::filesystem::path m_path;
   std::ifstream m_file;
+  std::size_t m_rawRead = 0;
   std::array<char, 4096> m_raw;
   std::size_t m_pos = 0;
   std::size_t m_end = 0;

@@ -102,6 +102,13 @@ TEST_F(KeyFileTest, ReadKeyFile_JoinsCrLfPairsAnywhereInALongFile) {
   EXPECT_EQ(file.keys.find_first_not_of('\n', 1), std::string::npos);
 }
 
+TEST_F(KeyFileTest, ReadKeyFile_EndMarkEndsTheDataFarIntoTheFile) {
+  const std::string keys(9000, 'a');
+  const KeyFile file = ReadKeyFile(Vts("20000   " + keys + "\x1A" + keys));
+  EXPECT_EQ(file.count, 20000);
+  EXPECT_EQ(file.keys.size(), keys.size());
+}
+
 TEST_F(KeyFileTest, ReadKeyFile_UnopenableFileReadsAsNoKeys) {
   for (const std::string& path : {dir.Path() + "missing.vts", dir.Path()}) {
     EXPECT_EQ(ReadKeyFileCount(path), 0) << path;
