@@ -17,13 +17,14 @@ if ! pactl info >/dev/null 2>&1; then
     exit 1
   fi
   # Never exit when idle: tests may connect long after the start. As root it warns that
-  # it is meant for users; a per-user server is what a desktop session would have.
-  pulseaudio --daemonize=yes --exit-idle-time=-1 --system=false 2>/dev/null || true
+  # it is meant for users; a per-user server is what a desktop session would have. It may
+  # also fail because a server started meanwhile, so what counts is whether one answers.
+  log=$(pulseaudio --daemonize=yes --exit-idle-time=-1 --system=false 2>&1) || true
   tries=0
   until pactl info >/dev/null 2>&1; do
     tries=$((tries + 1))
     if [ "$tries" -gt 100 ]; then
-      echo "start_sound_server: the PulseAudio server did not answer within 10 s" >&2
+      echo "start_sound_server: no PulseAudio server answers: $log" >&2
       exit 1
     fi
     sleep 0.1
