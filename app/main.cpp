@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Names the user's data directory: ~/.local/share/Quellabox/Quellabox on Linux.
+  QApplication::setOrganizationName(QStringLiteral("Quellabox"));
   QApplication::setApplicationName(QStringLiteral("Quellabox"));
   QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
   // Closing the last window must not end the run: the main window closes and opens

@@ -39,6 +39,10 @@ class Host {
   virtual std::string LoadString(int id) = 0;
   virtual HICON LoadIcon(int id) = 0;
 
+  // Where the program keeps its data: `beside` (the executable's directory) when the player
+  // can write there, else the user's own data directory for the program; ends with a separator.
+  virtual std::string DataDirectory(const std::string& beside) = 0;
+
   // Replaces the file's contents so that it holds either the old or the new bytes at
   // every instant, also across a crash; false when it could not be written.
   virtual bool SaveFileAtomically(const std::string& path, const std::string& bytes) = 0;

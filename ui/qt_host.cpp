@@ -4,10 +4,13 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 
@@ -95,6 +98,15 @@ std::int64_t QtHost::CalendarTime() { return QDateTime::currentSecsSinceEpoch();
 std::string QtHost::LoadString(int id) { return LoadResourceString(id); }
 
 HICON QtHost::LoadIcon(int id) { return LoadResourceIcon(id); }
+
+std::string QtHost::DataDirectory(const std::string& beside) {
+  // An installed copy's folder belongs to the system; a copy in a folder of the player's
+  // own keeps its data beside it.
+  if (QFileInfo(Qs(beside)).isWritable()) return beside;
+  const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(own);
+  return (QDir(own).absolutePath() + QLatin1Char('/')).toStdString();
+}
 
 bool QtHost::SaveFileAtomically(const std::string& path, const std::string& bytes) {
   return SaveFileReplacing(path, bytes);

@@ -21,6 +21,7 @@ class QtHost : public Host {
   std::int64_t CalendarTime() override;
   std::string LoadString(int id) override;
   HICON LoadIcon(int id) override;
+  std::string DataDirectory(const std::string& beside) override;
   bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
 
  private:

@@ -152,6 +152,7 @@ class ScriptedHost : public Host {
   std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
   std::map<int, std::string> strings;       // string table; defaults from res/
   bool failSaves = false;                   // every save fails, as on a read-only disk
+  std::string userDataDirectory;            // when set, the executable's folder is read-only
 
   // Host
   int RunModal(CDialog& dialog) override;
@@ -165,6 +166,9 @@ class ScriptedHost : public Host {
   std::int64_t CalendarTime() override { return calendarEpoch + m_now / 1000; }
   std::string LoadString(int id) override;
   HICON LoadIcon(int id) override;
+  std::string DataDirectory(const std::string& beside) override {
+    return userDataDirectory.empty() ? beside : userDataDirectory;
+  }
   bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
 
  private:
