@@ -44,7 +44,11 @@ class SoundServer:
         os.mkdir(runtime, 0o700)
         self.env = dict(os.environ, PULSE_RUNTIME_PATH=runtime,
                         PULSE_SERVER="unix:" + os.path.join(runtime, "native"))
-        started = subprocess.run([script], env=self.env, capture_output=True, text=True)
+        # Off the session bus: a server that runs already holds the name a second one
+        # would claim there, and a second one gives up when it cannot have it.
+        offbus = dict(self.env, DBUS_SESSION_BUS_ADDRESS="unix:path=" + os.path.join(
+            runtime, "no-session-bus"))
+        started = subprocess.run([script], env=offbus, capture_output=True, text=True)
         if started.returncode != 0:
             print("SKIPPED: no PulseAudio server could be started (%s exited with %d) %s"
                   % (script, started.returncode, started.stderr.strip()))
