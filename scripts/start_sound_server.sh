@@ -4,7 +4,7 @@
 # card. Safe to run again; prints the sink's name. Fails when no server can be had.
 set -eu
 
-sink=${QUELLABOX_SINK:-quellabox_null}
+sink=quellabox_null
 
 if ! command -v pactl >/dev/null 2>&1; then
   echo "start_sound_server: pactl not found (Debian package pulseaudio-utils)" >&2

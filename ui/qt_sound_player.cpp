@@ -7,7 +7,8 @@
 // Qt reads a track in one piece on its loading thread and holds the track's lock while
 // it reads; touching that track meanwhile (asking for it again, letting go of it) waits
 // for the whole read, over 100 ms for 50 MB. So an effect that is still loading is kept
-// and only told whether to play once it has its data.
+// when it is stopped or its file is asked for again, and is only told whether to play
+// once it has its data. Only a different file asked for meanwhile waits for the read.
 
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
