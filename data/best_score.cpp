@@ -7,14 +7,19 @@ namespace {
 
 constexpr char kBestLinePrefix[] = "Best score: ";
 
+// Beside the program, unless its folder belongs to the system (an installed copy).
+std::string BestScorePath(const std::string& exeDir) {
+  return CurrentHost().DataDirectory(exeDir) + kBestScoreFileName;
+}
+
 }  // namespace
 
 void CGameDialog::LoadBestScore() {
-  m_strBest = kBestLinePrefix + BestScoreText(ReadBestScoreField(m_strExeDir + kBestScoreFileName));
+  m_strBest = kBestLinePrefix + BestScoreText(ReadBestScoreField(BestScorePath(m_strExeDir)));
 }
 
 void CGameDialog::UpdateBestScore() {
-  const std::string path = m_strExeDir + kBestScoreFileName;
+  const std::string path = BestScorePath(m_strExeDir);
   const BestScoreField stored = ReadBestScoreField(path);
   if (m_nScore <= BestScoreValue(stored)) return;
 

@@ -192,6 +192,18 @@ TEST_F(BestScoreTest, UpdateBestScore_BestDataBeingADirectoryIsNoCrash) {
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "best.data"));
 }
 
+TEST_F(BestScoreTest, InstalledCopy_KeepsTheBestInTheUsersDataDirectoryOnly) {
+  TempDir own;
+  host.userDataDirectory = own.Path();
+  Store("99\0\0\0\0\0\0"s);
+  own.Write("best.data", "4\0\0\0\0\0\0\0"s);
+  dialog.LoadBestScore();
+  EXPECT_EQ(dialog.m_strBest, "Best score: 4");
+  EndGame(5);
+  EXPECT_EQ(own.Read("best.data"), "5\0\0\0\0\0\0\0"s);
+  EXPECT_EQ(Stored(), "99\0\0\0\0\0\0"s);
+}
+
 #if !defined(_WIN32)
 TEST_F(BestScoreTest, UpdateBestScore_ReadOnlyDirectoryIsNoCrash) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into a read-only directory";
