@@ -5,9 +5,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 # What the program needs to build and run.
-RUN_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-  libgl-dev fonts-wqy-microhei gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  pulseaudio-utils)
+RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  fonts-wqy-microhei)
 
 install_packages() {
   local missing=()

@@ -22,13 +22,16 @@ start_test_services() {
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   ATSPI_PID=$!
 
-  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/quellabox-runtime.XXXXXX)}
-  chmod 700 "$XDG_RUNTIME_DIR"
+  # A runtime folder of our own: the sound server started here is private to the tests,
+  # so a developer's own sound server and default sink are never touched.
+  XDG_RUNTIME_DIR=$(mktemp -d /tmp/quellabox-runtime.XXXXXX)
+  export XDG_RUNTIME_DIR
   "$ROOT/scripts/start_sound_server.sh" >/dev/null
   trap stop_test_services EXIT
 }
 
 stop_test_services() {
-  pactl exit >/dev/null 2>&1 || pulseaudio --kill >/dev/null 2>&1 || true
+  pactl exit >/dev/null 2>&1 || true
   kill "${ATSPI_PID:-}" "${DBUS_SESSION_BUS_PID:-}" "${XVFB_PID:-}" >/dev/null 2>&1 || true
+  rm -rf "$XDG_RUNTIME_DIR"
 }
