@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A key file as the game reads it, told in words for the player who made it.
+struct KeyFileInfo {
+  int count = 0;                      // as the count field says
+  std::vector<std::string> keys;      // as the game shows them, or named when blank
+  std::vector<std::string> warnings;  // where the game reads otherwise than it looks
+};
+
+// Reads the file with the game's own readers; nothing when the file cannot be read.
+std::optional<KeyFileInfo> DescribeKeyFile(const std::string& path);

@@ -1,0 +1,88 @@
+#include "tools/vts_make_keys.h"
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+
+#include "game/key_text.h"
+
+namespace {
+
+constexpr std::size_t kCountFieldSize = 8;
+constexpr std::size_t kMostKeys = 99999999;  // eight decimal digits
+
+struct Key {
+  unsigned char byte;
+  std::size_t length;  // of its UTF-8 text
+};
+
+// The key byte whose text, by the game's own rule, starts the text at `pos`. An ASCII key
+// is its own text, so the byte there is tried first, then every byte from 0x80.
+std::optional<Key> KeyAt(const std::string& text, std::size_t pos) {
+  const auto first = static_cast<unsigned char>(text[pos]);
+  if (KeyText(first) == text.substr(pos, 1)) return Key{first, 1};
+  for (int byte = 0x80; byte <= 0xFF; ++byte) {
+    const std::string shown = KeyText(static_cast<unsigned char>(byte));
+    if (text.compare(pos, shown.size(), shown) == 0) {
+      return Key{static_cast<unsigned char>(byte), shown.size()};
+    }
+  }
+  return std::nullopt;
+}
+
+std::string HexBytes(const std::string& bytes) {
+  std::string hex;
+  for (const char byte : bytes) {
+    char digits[4];
+    std::snprintf(digits, sizeof digits, "%02X", static_cast<unsigned char>(byte));
+    hex += hex.empty() ? "" : " ";
+    hex += digits;
+  }
+  return hex;
+}
+
+MadeKeyFile Refuse(std::string why) { return {{}, 0, std::move(why)}; }
+
+// Why the game would not read these key bytes back as written, or empty.
+std::string Unreadable(const std::string& keys) {
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const std::string number = std::to_string(i + 1);
+    if (keys[i] == '\0') return "key " + number + " is a NUL byte, which ends the sequence";
+    if (keys[i] == '\x1A') return "key " + number + " is the byte 0x1A, which ends the file";
+    if (keys[i] == '\r' && i + 1 < keys.size() && keys[i + 1] == '\n') {
+      return "keys " + number + " and " + std::to_string(i + 2) +
+             " are CR LF, which the game reads as a single LF";
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+MadeKeyFile MakeKeyFile(const std::string& keys) {
+  std::string bytes(kCountFieldSize, '\0');
+  for (std::size_t pos = 0; pos < keys.size();) {
+    const std::optional<Key> key = KeyAt(keys, pos);
+    if (!key) {
+      const std::string character = FirstCharacter(keys.substr(pos));
+      return Refuse("key " + std::to_string(bytes.size() - kCountFieldSize + 1) + " (bytes " +
+                    HexBytes(character) +
+                    ") is no Latin-1 character, and the game reads one per key byte");
+    }
+    bytes += static_cast<char>(key->byte);
+    pos += key->length;
+  }
+  const std::size_t count = bytes.size() - kCountFieldSize;
+  if (count == 0) return Refuse("no keys given");
+  if (count > kMostKeys) {
+    return Refuse(std::to_string(count) + " keys do not fit the count field; at most " +
+                  std::to_string(kMostKeys));
+  }
+  if (std::string why = Unreadable(bytes.substr(kCountFieldSize)); !why.empty()) {
+    return Refuse(std::move(why));
+  }
+  // The count left-aligned, and NUL bytes after it.
+  const std::string digits = std::to_string(count);
+  bytes.replace(0, digits.size(), digits);
+  return {std::move(bytes), count, {}};
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// The bytes of a key file for the keys a player asks for, or why the game could not play
+// them as given.
+struct MadeKeyFile {
+  std::string bytes;      // the count field, then one byte per key; empty when refused
+  std::size_t count = 0;  // keys written
+  std::string refusal;    // empty when the keys were taken
+};
+
+// `keys` is UTF-8 text, one character per key; each must be a character some key byte
+// stands for in the game (ASCII or Latin-1). Keys are refused when the game would read
+// them otherwise than written: a CR LF pair, a 0x1A byte or a NUL byte among them.
+MadeKeyFile MakeKeyFile(const std::string& keys);
