@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "game/classic_rand.h"
-#include "game/key_display.h"
 #include "game/key_text.h"
 
 namespace {
@@ -18,11 +16,6 @@ TEST(ClassicRand, FollowsTheClassicSequenceForAGivenSeed) {
   EXPECT_EQ(one.Next(), 10113);
   ClassicRand high(0xFFFFFFFFu);
   EXPECT_EQ(high.Next(), 15929);
-}
-
-TEST(ClassicRand, TheSameSeedDrawsTheSameValue) {
-  EXPECT_EQ(ClassicRand(1700000000).Next(), ClassicRand(1700000000).Next());
-  EXPECT_NE(ClassicRand(1700000000).Next(), ClassicRand(1700000001).Next());
 }
 
 TEST(KeyText, KeyBytesBecomeTheirAsciiOrLatin1Characters) {
@@ -68,26 +61,6 @@ TEST(FirstCharacter, TakesOneWholeUtf8Character) {
   EXPECT_EQ(FirstCharacter("\xE2\x82\xAC!"), "\xE2\x82\xAC");
   EXPECT_EQ(FirstCharacter("\xF0\x9F\x98\x80x"), "\xF0\x9F\x98\x80");
   EXPECT_EQ(FirstCharacter("\x80x"), "\x80");
-}
-
-TEST(KeyDisplay, MarksAKeyThatReadsLikeTheWholePreviousDisplay) {
-  std::vector<std::string> shown;
-  std::string display = "1";
-  for (const char* key : {"A", "A", "A", "S", "1"}) {
-    display = NextDisplay(display, key);
-    shown.push_back(display);
-  }
-  EXPECT_EQ(shown, (std::vector<std::string>{"A", "A*", "A", "S", "1"}));
-  EXPECT_EQ(NextDisplay("1", "1"), "1*");
-}
-
-TEST(KeyDisplay, AHitIsExactlyTheShownKeyWithoutItsMarker) {
-  EXPECT_TRUE(IsHit("A", "A"));
-  EXPECT_TRUE(IsHit("A", "A*"));
-  EXPECT_TRUE(IsHit("\xC3\x89", "\xC3\x89*"));
-  for (const char* typed : {"", "AA", "A ", " A", "A*", "S", "\xC3"}) {
-    EXPECT_FALSE(IsHit(typed, "A*")) << typed;
-  }
 }
 
 }  // namespace
