@@ -8,12 +8,14 @@
 #include <string>
 
 #include "tests/resources/wav_track.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
 double Rms(const std::vector<int>& samples, std::size_t from, std::size_t count) {
   double sum = 0;
-  for (std::size_t i = from; i < from + count; ++i) sum += static_cast<double>(samples[i]) * samples[i];
+  for (std::size_t i = from; i < from + count; ++i)
+    sum += static_cast<double>(samples[i]) * samples[i];
   return std::sqrt(sum / static_cast<double>(count));
 }
 
@@ -22,11 +24,11 @@ int MakeMusic(const std::string& arguments) {
   return std::system(("\"" QUELLABOX_TEST_MAKE_MUSIC "\" " + arguments).c_str());
 }
 
+// Each test writes into a folder of its own: ctest runs them side by side.
 class ToneTrack : public ::testing::Test {
  protected:
-  void SetUp() override { std::filesystem::remove(path_); }
-  void TearDown() override { std::filesystem::remove(path_); }
-  const std::string path_ = ::testing::TempDir() + "quellabox_tone.wav";
+  TempDir dir_;
+  const std::string path_ = dir_.Path() + "tone.wav";
 };
 
 TEST(BackgroundMusic, IsAShortWellFormedTrack) {
@@ -48,7 +50,8 @@ TEST(BackgroundMusic, SoundsThroughoutWithoutClipping) {
   const auto second = static_cast<std::size_t>(track.sampleRate);
   ASSERT_GE(track.samples.size(), second);
   for (std::size_t from = 0; from + second <= track.samples.size(); from += second) {
-    EXPECT_GT(Rms(track.samples, from, second), 0.03 * 32767) << "quiet second at " << from / second;
+    EXPECT_GT(Rms(track.samples, from, second), 0.03 * 32767)
+        << "quiet second at " << from / second;
   }
   const auto [low, high] = std::minmax_element(track.samples.begin(), track.samples.end());
   EXPECT_GT(*low, -32767);
@@ -68,7 +71,8 @@ TEST_F(ToneTrack, WholePeriodsFillTheAskedLength) {
     ASSERT_EQ(MakeMusic("\"" + path_ + "\" " + c.arguments), 0);
     const WavTrack track = ReadWavTrack(path_);
     ASSERT_GT(track.sampleRate, 0);
-    EXPECT_EQ(track.samples.size(), static_cast<std::size_t>(std::lround(c.seconds * track.sampleRate)));
+    EXPECT_EQ(track.samples.size(),
+              static_cast<std::size_t>(std::lround(c.seconds * track.sampleRate)));
     // Upward zero crossings, counting the one across the loop point.
     int crossings = 0;
     for (std::size_t i = 0; i < track.samples.size(); ++i) {
