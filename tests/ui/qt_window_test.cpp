@@ -17,7 +17,6 @@ namespace {
 
 class QtWindow : public ::testing::Test {
  protected:
-
   // The main window, entered with Enter on the start dialog.
   void StartThen(ModalDriver::Script play) {
     driver.Then("129", [](QWidget* start) {
