@@ -46,6 +46,15 @@ QString WrappedCaption(const QString& caption, const QFontMetrics& metrics, int 
   return caption;
 }
 
+// A line of text as a label lays it out, a pixel or so more than the font's bare height:
+// with it as the vertical unit, a label sized for n lines shows n lines whole.
+int LabelLineHeight(const QFont& font) {
+  QLabel probe(QStringLiteral("X"));
+  probe.setFont(font);
+  probe.setWordWrap(true);
+  return probe.heightForWidth(1000);
+}
+
 }  // namespace
 
 QFont FontForSpec(const FontSpec& spec) {
@@ -76,7 +85,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidg
   const QFontMetrics metrics(font);
   const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   m_baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-  m_baseY = metrics.height();
+  m_baseY = LabelLineHeight(font);
   setFixedSize(DialogUnitsX(tpl.width), DialogUnitsY(tpl.height));
 
   QAction* close = m_systemMenu->addAction(tr("Close"));
@@ -138,8 +147,10 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
   widget->setGeometry(DialogUnitsX(control.x), DialogUnitsY(control.y), DialogUnitsX(control.width),
                       DialogUnitsY(control.height));
   if (control.kind == ControlKind::Icon || control.kind == ControlKind::Bitmap) {
-    // A picture takes its own size, not the rectangle's.
+    // A picture takes its own size, not the rectangle's, and stays under the controls it
+    // overlaps so they can always be seen and clicked.
     widget->resize(static_cast<QLabel*>(widget)->pixmap().deviceIndependentSize().toSize());
+    widget->lower();
   }
   if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(control.Has("multiline")
