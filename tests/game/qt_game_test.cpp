@@ -47,8 +47,8 @@ TEST(QtGame, AFixedGameIsPlayedToTheWinOnRealWidgets) {
   });
   driver.Then("102", [&](QWidget* w) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    // The driver's poll is busy running this script, so the file dialog that the click
-    // opens is answered from a timer of its own.
+    // A timer of the test's own answers the file dialog that the click opens: queued on
+    // the driver from inside this script, it was never reached.
     QTimer::singleShot(0, [path] {
       QFileDialog* files = nullptr;
       ASSERT_TRUE(QTest::qWaitFor([&] {
