@@ -78,7 +78,15 @@ check_tree() {
 }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# Every install rewrites the build tree's install_manifest.txt; the player's own install
+# keeps its manifest, so that it can still be removed by it.
+manifest=$build/install_manifest.txt
+[ ! -f "$manifest" ] || cp -p "$manifest" "$work/manifest"
+restore() {
+  if [ -f "$work/manifest" ]; then cp -p "$work/manifest" "$manifest"; else rm -f "$manifest"; fi
+  rm -rf "$work"
+}
+trap restore EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" ||
   { cat "$work/install.log"; exit 1; }
