@@ -33,10 +33,9 @@ expected_tree() {
 
 # The width and height in a PNG's header, as "WxH".
 png_size() {
-  local numbers
-  numbers=$(od -An -tu1 -j16 -N8 "$1")
-  set -- $numbers
-  echo "$(($1 << 24 | $2 << 16 | $3 << 8 | $4))x$(($5 << 24 | $6 << 16 | $7 << 8 | $8))"
+  local b
+  read -ra b <<<"$(od -An -tu1 -j16 -N8 "$1")"
+  echo "$((b[0] << 24 | b[1] << 16 | b[2] << 8 | b[3]))x$((b[4] << 24 | b[5] << 16 | b[6] << 8 | b[7]))"
 }
 
 check_tree() {
