@@ -8,7 +8,7 @@ source "$(dirname "$0")/services.sh"
 
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream)
+  desktop-file-utils appstream imagemagick)
 install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 echo "== Style"
