@@ -1,5 +1,5 @@
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "tests/game/game_test_support.h"
 
@@ -10,43 +10,53 @@ constexpr char kIllegal[] = "ERROR:The mode is illegal.";
 using Countdown = GameTest;
 
 TEST_F(Countdown, ShowsThreeTwoOneAndStartsTheModesTimerOnItsSecondTick) {
-  StartWith(kRandomButton);
-  EXPECT_EQ(Text(kDisplay), "3");
-  host.Advance(999);
-  EXPECT_EQ(Text(kDisplay), "3");
-  host.Advance(1);
-  EXPECT_EQ(Text(kDisplay), "2");
-  EXPECT_FALSE(w.TimerRunning(TIMER_RANDOM));
-  host.Advance(1000);
-  EXPECT_EQ(Text(kDisplay), "1");
-  EXPECT_FALSE(w.TimerRunning(TIMER_COUNTDOWN));
-  EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 700);
-  EXPECT_FALSE(w.TimerRunning(TIMER_FIXED));
-  EXPECT_EQ(w.DefaultCalls(), 2);
+  for (const unsigned timer : {TIMER_RANDOM, TIMER_FIXED}) {
+    SCOPED_TRACE(timer);
+    const unsigned other = timer == TIMER_RANDOM ? TIMER_FIXED : TIMER_RANDOM;
+    if (timer == TIMER_FIXED) ChooseKeyFileWith("00000003aab");
+    const std::string keyFileLine = timer == TIMER_FIXED ? "vts info: 0/3" : "";
+    const int defaults = w.DefaultCalls();
+    StartWith(timer == TIMER_RANDOM ? kRandomButton : kFixedButton);
+    EXPECT_EQ(Text(kInput), "");
+    EXPECT_EQ(Text(kDisplay), "3");
+    EXPECT_EQ(Text(kTip), "Click the control.");
+    EXPECT_EQ(Text(kKeyFileLine), keyFileLine);
+    host.Advance(999);
+    EXPECT_EQ(Text(kDisplay), "3");
+    host.Advance(1);
+    EXPECT_EQ(Text(kDisplay), "2");
+    EXPECT_FALSE(w.TimerRunning(timer));
+    host.Advance(1000);
+    EXPECT_EQ(Text(kDisplay), "1");
+    EXPECT_FALSE(w.TimerRunning(TIMER_COUNTDOWN));
+    EXPECT_EQ(w.TimerPeriod(timer), 700);
+    EXPECT_FALSE(w.TimerRunning(other));
+    EXPECT_EQ(w.DefaultCalls() - defaults, 2);
 
-  // "1" stays for one interval, not for a second.
-  host.Advance(699);
-  EXPECT_EQ(Text(kDisplay), "1");
-  host.Advance(1);
-  EXPECT_NE(Text(kDisplay), "1");
+    // "1" stays for one interval, not for a second.
+    host.Advance(699);
+    EXPECT_EQ(Text(kDisplay), "1");
+    host.Advance(1);
+    EXPECT_NE(Text(kDisplay), "1");
+  }
 }
 
-TEST_F(Countdown, FixedModeStartsTheFixedTimer) {
-  ChooseKeyFileWith("00000001a");
-  StartWith(kFixedButton);
-  host.Advance(2000);
-  EXPECT_EQ(w.TimerPeriod(TIMER_FIXED), 700);
-  EXPECT_FALSE(w.TimerRunning(TIMER_RANDOM));
-}
+TEST_F(Countdown, TypedTextAndCheckBoxesChangedSinceTheModeClickAreSetBack) {
+  w.Click(kRandomButton);
+  w.Click(kHellMode);
+  w.Click(kNoSpeedChange);
+  w.Focus(kInput);
+  EXPECT_EQ(w.Item(kHellMode).check, 0);
+  EXPECT_EQ(w.Item(kNoSpeedChange).check, 0);
+  EXPECT_EQ(dlg.m_nInitialInterval, 700);
+  EXPECT_TRUE(host.messageBoxes.empty());
 
-TEST_F(Countdown, ErasesTextTypedAtThreeOrTwoAndSetsTheCheckBoxesBack) {
-  StartWith(kRandomButton);
+  // And on each count.
   w.Type(kInput, "asd");
   w.Click(kNoSpeedChange);
   host.Advance(1000);
   EXPECT_EQ(Text(kInput), "");
   EXPECT_EQ(w.Item(kNoSpeedChange).check, 0);
-
   w.Type(kInput, "j");
   w.Click(kHellMode);
   host.Advance(1000);
@@ -54,43 +64,22 @@ TEST_F(Countdown, ErasesTextTypedAtThreeOrTwoAndSetsTheCheckBoxesBack) {
   EXPECT_EQ(w.Item(kHellMode).check, 0);
 }
 
-TEST_F(Countdown, AChangeWhileOneIsShownCountsFromTheFirstTick) {
-  StartWith(kRandomButton);
-  host.Advance(2000);
-  w.Click(kNoSpeedChange);
-  w.Type(kInput, "zz");
-  host.Advance(700);
-  EXPECT_EQ(w.Item(kNoSpeedChange).check, 1);
-  EXPECT_EQ(Text(kInput), "");  // read, never judged
-  EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 700);
-  EXPECT_EQ(Text(kSpeedLine), "Speed: 0.6990/s");
-}
-
-TEST_F(Countdown, ARandomModeClickDuringIt_ReArmsWhileTheCountGoesOn) {
+TEST_F(Countdown, ARandomModeClickDuringItReArmsAndAClickIntoTheBoxRestartsItFromThree) {
   ChooseKeyFileWith("00000002ab");
   StartWith(kFixedButton);
   host.Advance(1000);
   w.Click(kRandomButton);
   EXPECT_EQ(Text(kInput), "Click me");
-  EXPECT_TRUE(w.TimerRunning(TIMER_COUNTDOWN));
-
-  host.Advance(1000);
-  EXPECT_EQ(Text(kDisplay), "1");
-  EXPECT_TRUE(w.TimerRunning(TIMER_RANDOM));  // the label at the count of 1 decides
-  EXPECT_FALSE(w.TimerRunning(TIMER_FIXED));
-}
-
-TEST_F(Countdown, AClickIntoTheReArmedBoxRestartsItFromThree) {
-  ChooseKeyFileWith("00000002ab");
-  StartWith(kFixedButton);
-  host.Advance(1500);
-  w.Click(kRandomButton);
+  EXPECT_TRUE(w.TimerRunning(TIMER_COUNTDOWN));  // the count goes on
+  host.Advance(500);
   w.Focus(kInput);
   EXPECT_EQ(Text(kDisplay), "3");
   host.Advance(999);
   EXPECT_EQ(Text(kDisplay), "3");  // the period started again
-  host.Advance(1);
-  EXPECT_EQ(Text(kDisplay), "2");
+  host.Advance(1001);
+  EXPECT_EQ(Text(kDisplay), "1");
+  EXPECT_TRUE(w.TimerRunning(TIMER_RANDOM));  // the label at the count of 1 decides
+  EXPECT_FALSE(w.TimerRunning(TIMER_FIXED));
 }
 
 TEST_F(Countdown, AnIllegalModeAtTheSecondTickShowsTheErrorOnceAndStartsNothing) {
@@ -113,37 +102,15 @@ TEST_F(Countdown, AnIllegalModeAtTheSecondTickShowsTheErrorOnceAndStartsNothing)
 TEST_F(Countdown, AnUnknownTimerShowsTheErrorAndChangesNothing) {
   StartAndReachFirstTick(kRandomButton);
   w.Type(kInput, "x");
-  const std::string display = Text(kDisplay), tip = Text(kTip), speed = Text(kSpeedLine);
-  const int interval = dlg.m_nInterval, score = dlg.m_nScore, defaults = w.DefaultCalls();
-
+  const auto state = [this] {
+    return std::tuple(Text(kDisplay), Text(kTip), Text(kSpeedLine), Text(kInput), dlg.m_nInterval,
+                      dlg.m_nScore, w.DefaultCalls());
+  };
+  const auto before = state();
   dlg.OnTimer(5);
-
   ASSERT_EQ(host.messageBoxes.size(), 1u);
   EXPECT_EQ(host.messageBoxes[0].text, kIllegal);
-  EXPECT_EQ(Text(kDisplay), display);
-  EXPECT_EQ(Text(kTip), tip);
-  EXPECT_EQ(Text(kSpeedLine), speed);
-  EXPECT_EQ(Text(kInput), "x");
-  EXPECT_EQ(dlg.m_nInterval, interval);
-  EXPECT_EQ(dlg.m_nScore, score);
-  EXPECT_EQ(w.DefaultCalls(), defaults);
-}
-
-TEST_F(Countdown, GoesOnWhileAMessageBoxIsOpen) {
-  StartWith(kRandomButton);
-  w.Click(kHellMode);
-  std::vector<std::string> seen;
-  host.AnswerMessageBox([&](const ScriptedHost::MessageBoxCall&) {
-    host.Advance(2000);  // the player reads the question for two seconds
-    seen.push_back(Text(kDisplay));
-    return IDOK;
-  });
-  w.Click(kRandomButton);
-
-  EXPECT_EQ(seen, std::vector<std::string>{"1"});
-  EXPECT_TRUE(w.TimerRunning(TIMER_RANDOM));
-  EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 700);  // the interval of the game that counted down
-  EXPECT_EQ(host.messageBoxes.back().text, "Good luck!");
+  EXPECT_EQ(state(), before);
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ class GameTest : public ::testing::Test {
   const std::string& Text(int id) const { return w.Item(id).text; }
 
   // A key file in the test's directory; the file dialog will choose it.
-  std::string ChooseKeyFileWith(const std::string& bytes, const std::string& name = "keys.vts") {
-    const std::string path = dir.Write(name, bytes);
+  std::string ChooseKeyFileWith(const std::string& bytes) {
+    const std::string path = dir.Write("keys.vts", bytes);
     host.AnswerFileDialog([path](const OpenFileRequest&) { return path; });
     return path;
   }
@@ -49,13 +49,19 @@ class GameTest : public ::testing::Test {
     host.Advance(2000 + dlg.m_nInitialInterval);
   }
 
-  // Lets the running game timer tick once: it was (re)started one period before.
-  void NextTick(unsigned timerId) { host.Advance(w.TimerPeriod(timerId)); }
+  // The game timer that runs now, if any.
+  unsigned GameTimer() const { return w.TimerRunning(TIMER_FIXED) ? TIMER_FIXED : TIMER_RANDOM; }
 
-  // Types the key on display, in lower case where it is a letter, as a player would.
-  void TypeShownKey() {
-    const std::string shown = Text(kDisplay).substr(0, 1);
-    w.Type(kInput, std::string(1, static_cast<char>(std::tolower(shown[0]))));
+  // Types the text, lets the running game timer tick once and gives the display then.
+  std::string TypeAndTick(const std::string& text) {
+    w.Type(kInput, text);
+    host.Advance(w.TimerPeriod(GameTimer()));
+    return Text(kDisplay);
+  }
+
+  // The key on display, in lower case where it is a letter, as a player types it.
+  std::string ShownKey() const {
+    return std::string(1, static_cast<char>(std::tolower(Text(kDisplay)[0])));
   }
 
   TempDir dir;
