@@ -29,9 +29,10 @@ def pump(seconds=0.0):
         time.sleep(POLL_SECONDS)
 
 
-def wait_until(what, probe, timeout=TIMEOUT):
+def wait_until(what, probe, timeout=TIMEOUT, give_up=None):
     """Polls `probe` until it returns something true and returns that. A probe that raises
-    counts as not yet: a window may vanish or be half made while we look."""
+    counts as not yet: a window may vanish or be half made while we look. `give_up` may
+    tell why waiting on is pointless (the program ended); then it fails at once."""
     end = time.monotonic() + timeout
     last = None
     while True:
@@ -40,16 +41,19 @@ def wait_until(what, probe, timeout=TIMEOUT):
             value = probe()
             if value:
                 return value
-            last = value
         except Exception as error:  # pylint: disable=broad-except
             last = "%s: %s" % (type(error).__name__, error)
+        reason = give_up() if give_up else None
+        if reason:
+            raise AssertionError("while waiting for %s: %s" % (what, reason))
         if time.monotonic() >= end:
-            raise AssertionError("waited %.1f s for %s; last seen: %r" % (timeout, what, last))
+            raise AssertionError("waited %.1f s for %s%s" % (
+                timeout, what, "; last error: " + last if last else ""))
         time.sleep(POLL_SECONDS)
 
 
-def wait_for_value(what, read, wanted, timeout=TIMEOUT):
-    """Polls `read` until it gives `wanted`; a timeout reports what it gave last."""
+def wait_for_value(what, read, wanted, timeout=TIMEOUT, give_up=None):
+    """Polls `read` until it gives `wanted`; a failure tells what it gave last."""
     seen = []
 
     def probe():
@@ -57,7 +61,7 @@ def wait_for_value(what, read, wanted, timeout=TIMEOUT):
         return seen[-1] == wanted
 
     try:
-        wait_until(what, probe, timeout)
+        wait_until(what, probe, timeout, give_up)
     except AssertionError as error:
         raise AssertionError("%s; it showed %r" % (error, seen[-1] if seen else None)) from None
 

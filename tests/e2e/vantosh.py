@@ -121,17 +121,18 @@ class MainWindow(Window):
 
     def move_to(self, x, y):
         desktop.move_x_window(self.game.pid, MAIN_CAPTION, x, y)
-        desktop.wait_until("the window to move", lambda: self.accessible.queryComponent(
+        self.game.wait_until("the window to move", lambda: self.accessible.queryComponent(
             ).getPosition(pyatspi.DESKTOP_COORDS) == (x, y))
 
     def wait_for(self, control_id, wanted, timeout=desktop.TIMEOUT):
         desktop.wait_for_value("control %d to show %r" % (control_id, wanted),
-                               lambda: self.name_of(control_id), wanted, timeout)
+                               lambda: self.name_of(control_id), wanted, timeout,
+                               self.game.ended)
 
     def wait_display(self, what, accept, timeout=desktop.TIMEOUT):
         """Waits until the big display shows something `accept` takes; returns it."""
-        return desktop.wait_until(what, lambda: accept(self.display()) and self.display(),
-                                  timeout)
+        return self.game.wait_until(
+            what, lambda: accept(self.display()) and self.display(), timeout)
 
     def next_key(self, after):
         """The next key shown once the display no longer shows `after`."""
@@ -149,18 +150,19 @@ class MainWindow(Window):
     def arm_fixed(self, key_file):
         """Chooses the key file in the Open dialog by typing its full path."""
         self.click(FIXED_MODE)
-        chooser = desktop.wait_until(
+        chooser = self.game.wait_until(
             "the Open dialog",
             lambda: desktop.top_window(self.game.app, pyatspi.ROLE_DIALOG, OPEN_CAPTION))
-        file_name = desktop.wait_until(
+        file_name = self.game.wait_until(
             "the Open dialog's file name box",
             lambda: desktop.find(chooser, pyatspi.ROLE_TEXT, "File name:"))
-        desktop.wait_until("the file name box to take the focus",
-                           lambda: has_state(file_name, pyatspi.STATE_FOCUSED))
+        self.game.wait_until("the file name box to take the focus",
+                             lambda: has_state(file_name, pyatspi.STATE_FOCUSED))
         desktop.focus_x_window(self.game.pid, OPEN_CAPTION)
         desktop.type_text(key_file)
         desktop.wait_for_value("the typed path in the file name box",
-                               lambda: desktop.text(file_name), key_file)
+                               lambda: desktop.text(file_name), key_file,
+                               give_up=self.game.ended)
         desktop.press("Return")
         self.wait_for(MODE, "Mode:Fixed")
 
@@ -214,9 +216,19 @@ class Game:
     def attach(self, pid):
         """Finds the program with this process id on the accessibility bus."""
         self.pid = pid
-        self.app = desktop.wait_until("process %d on the accessibility bus" % pid,
-                                      lambda: (desktop.applications(pid) or [None])[0])
+        self.app = self.wait_until("process %d on the accessibility bus" % pid,
+                                   lambda: (desktop.applications(pid) or [None])[0])
         return self
+
+    def ended(self):
+        """Why no wait on this program can succeed any more, or None while it runs."""
+        if self.process is None or self.process.poll() is None:
+            return None
+        return "the program ended with status %d" % self.process.returncode
+
+    def wait_until(self, what, probe, timeout=desktop.TIMEOUT):
+        """Waits on the screen while the program runs; its end fails the wait at once."""
+        return desktop.wait_until(what, probe, timeout, self.ended)
 
     def template(self, dialog_id):
         return load_template(self.templates_dir, dialog_id)
@@ -225,23 +237,23 @@ class Game:
         return desktop.top_window(self.app, pyatspi.ROLE_DIALOG, caption)
 
     def start_dialog(self):
-        accessible = desktop.wait_until("the start dialog", lambda: self.window(START_CAPTION))
+        accessible = self.wait_until("the start dialog", lambda: self.window(START_CAPTION))
         return Window(accessible, self.template(START_TEMPLATE))
 
     def enter_main_window(self):
         """Accepts the start dialog with Enter, as its focused default button invites."""
         start = self.start_dialog()
         desktop.focus_x_window(self.pid, START_CAPTION)
-        desktop.wait_until("STRAT GAME to have the focus",
-                           lambda: has_state(start.control(1), pyatspi.STATE_FOCUSED))
+        self.wait_until("STRAT GAME to have the focus",
+                        lambda: has_state(start.control(1), pyatspi.STATE_FOCUSED))
         desktop.press("Return")
         return self.main_window()
 
     def main_window(self):
-        accessible = desktop.wait_until(
-            "the main window", lambda: self.window(MAIN_CAPTION)
-            and has_state(self.window(MAIN_CAPTION), pyatspi.STATE_SHOWING)
-            and self.window(MAIN_CAPTION))
+        def shown():
+            window = self.window(MAIN_CAPTION)
+            return window if window and has_state(window, pyatspi.STATE_SHOWING) else None
+        accessible = self.wait_until("the main window", shown)
         return MainWindow(self, accessible, self.template(MAIN_TEMPLATE))
 
     def message(self, wanted_text, timeout=desktop.TIMEOUT):
@@ -253,7 +265,7 @@ class Game:
                         and desktop.find(box, pyatspi.ROLE_LABEL, wanted_text)):
                     return box
             return None
-        return desktop.wait_until("the message %r" % wanted_text, open_box, timeout)
+        return self.wait_until("the message %r" % wanted_text, open_box, timeout)
 
     def open_messages(self):
         """The texts of the message boxes open now."""
@@ -267,8 +279,8 @@ class Game:
     def answer(self, box, button_name):
         """Clicks a button of a message box and waits until the box is gone."""
         desktop.click(desktop.find(box, pyatspi.ROLE_PUSH_BUTTON, button_name))
-        desktop.wait_until("the message box to close",
-                           lambda: box not in desktop.children(self.app))
+        self.wait_until("the message box to close",
+                        lambda: box not in desktop.children(self.app))
 
     def wait_exit(self, timeout=desktop.TIMEOUT):
         """Waits for the process to end; returns its exit status."""
