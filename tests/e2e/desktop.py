@@ -12,7 +12,7 @@ from gi.repository import GLib
 # pyatspi calls interface getters that its own libatspi marks as deprecated.
 warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
 
-# Generous, since CI shares two cores with a sanitizer build; a wait that holds ends early.
+# Generous, since CI runs the whole suite on two cores; a wait that holds ends early.
 TIMEOUT = 15.0
 POLL_SECONDS = 0.01
 
