@@ -7,6 +7,7 @@
 
 namespace {
 
+using Strings = std::vector<std::string>;
 constexpr char kNoBestScore[] = "\nThis mode does not count the highest score.";
 
 class FixedGame : public GameTest {
@@ -17,10 +18,9 @@ class FixedGame : public GameTest {
   }
   // The game is over with the banner and the hits counted of the keys counted, "2/3".
   void ExpectEnded(const std::string& banner, const std::string& progress) {
-    EXPECT_EQ(Text(kDisplay), banner);
-    EXPECT_EQ(Text(kTip), "Your score: " + progress.substr(0, progress.find('/')) + kNoBestScore);
-    EXPECT_EQ(Text(kKeyFileLine), "vts info: " + progress);
-    EXPECT_EQ(Text(kInput), "");
+    const std::string tip = "Your score: " + progress.substr(0, progress.find('/')) + kNoBestScore;
+    EXPECT_EQ(Texts({kDisplay, kTip, kKeyFileLine, kInput}),
+              (Strings{banner, tip, "vts info: " + progress, ""}));
     EXPECT_FALSE(w.TimerRunning(TIMER_FIXED));
     host.Advance(3000);
     EXPECT_EQ(Text(kDisplay), banner);
@@ -29,16 +29,12 @@ class FixedGame : public GameTest {
 
 TEST_F(FixedGame, AWholeGameOnAnAABFileIsWonAtTheTickAfterTheLastKey) {
   StartFixedGame("00000003aab");
-  EXPECT_EQ(Text(kDisplay), "A");
-  EXPECT_EQ(Text(kTip), "Your score: 0");
-  EXPECT_EQ(Text(kKeyFileLine), "vts info: 0/3");
-  EXPECT_EQ(Text(kSpeedLine), "Speed: 0.6800/s");
-
+  EXPECT_EQ(Texts({kDisplay, kTip, kKeyFileLine, kSpeedLine}),
+            (Strings{"A", "Your score: 0", "vts info: 0/3", "Speed: 0.6800/s"}));
   EXPECT_EQ(TypeAndTick("a"), "A*");
   EXPECT_EQ(Text(kKeyFileLine), "vts info: 0/3");  // a hit shows one tick later
   EXPECT_EQ(TypeAndTick("A"), "B");
-  EXPECT_EQ(Text(kTip), "Your score: 1");
-  EXPECT_EQ(Text(kKeyFileLine), "vts info: 1/3");
+  EXPECT_EQ(Texts({kTip, kKeyFileLine}), (Strings{"Your score: 1", "vts info: 1/3"}));
   const std::string speed = Text(kSpeedLine);
   const int defaults = w.DefaultCalls();
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "tests/support/game_window.h"
 #include "tests/support/scripted_host.h"
@@ -30,6 +32,12 @@ class GameTest : public ::testing::Test {
   GameTest() : w(Open()) {}
 
   const std::string& Text(int id) const { return w.Item(id).text; }
+  // The texts of several controls, to compare at once.
+  std::vector<std::string> Texts(std::initializer_list<int> ids) const {
+    std::vector<std::string> texts;
+    for (int id : ids) texts.push_back(Text(id));
+    return texts;
+  }
 
   // A key file in the test's directory; the file dialog will choose it.
   std::string ChooseKeyFileWith(const std::string& bytes) {

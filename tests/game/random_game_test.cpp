@@ -7,6 +7,7 @@ namespace {
 
 // Calendar seconds from this epoch on draw, by the classic generator: +2, +3 and +4 A,
 // +5 D. The ticks of a 700 ms game fall at 2700, 3380, 4040, 4680 and 5300 ms.
+using Strings = std::vector<std::string>;
 constexpr std::int64_t kPinnedEpoch = 1700000521;
 
 class RandomGame : public GameTest {
@@ -21,38 +22,33 @@ TEST_F(RandomGame, AWholeGameFromTheFirstKeyToARecord) {
   w.Type(kInput, "s");  // typed while "1" is shown: discarded, never judged
   host.Advance(700);
 
-  EXPECT_EQ(Text(kDisplay), "A");  // the first key, never marked
-  EXPECT_EQ(Text(kTip), "Your score: 0");
-  EXPECT_EQ(Text(kInput), "");
-  EXPECT_EQ(Text(kSpeedLine), "Speed: 0.6800/s");
+  EXPECT_EQ(Texts({kDisplay, kTip, kInput, kSpeedLine}),  // the first key, never marked
+            (Strings{"A", "Your score: 0", "", "Speed: 0.6800/s"}));
 
   // Lower-case hits; one key within a second alternates with its marker; the score line
   // shows the hits counted before each tick.
-  std::vector<std::string> shown, tips;
+  Strings shownAndTips;
   for (const char* typed : {"a", "A", "a", "a"}) {
-    shown.push_back(TypeAndTick(typed));
-    tips.push_back(Text(kTip));
+    shownAndTips.push_back(TypeAndTick(typed));
+    shownAndTips.push_back(Text(kTip));
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{"A*", "A", "A*", "D"}));
-  EXPECT_EQ(tips, (std::vector<std::string>{"Your score: 0", "Your score: 1", "Your score: 2",
-                                            "Your score: 3"}));
+  EXPECT_EQ(shownAndTips, (Strings{"A*", "Your score: 0", "A", "Your score: 1", "A*",
+                                   "Your score: 2", "D", "Your score: 3"}));
   const std::string speed = Text(kSpeedLine);
   const int defaults = w.DefaultCalls();
 
   // The record is announced over the missed key and the typed text in upper case;
   // "FINISH" comes only after the message is closed.
-  std::vector<std::string> underTheMessage;
-  host.AnswerMessageBox([&](const ScriptedHost::MessageBoxCall&) {
-    underTheMessage = {Text(kDisplay), Text(kInput), Text(kTip)};
+  Strings underTheMessage;
+  host.AnswerMessageBox([&](const ScriptedHost::MessageBoxCall& box) {
+    underTheMessage = {box.text, Text(kDisplay), Text(kInput), Text(kTip)};
     return IDOK;
   });
   EXPECT_EQ(TypeAndTick("dd"), "FINISH");
-
-  ASSERT_EQ(host.messageBoxes.size(), 1u);
-  EXPECT_EQ(host.messageBoxes[0].text, "You make the new highest score!");
-  EXPECT_EQ(underTheMessage, (std::vector<std::string>{"D", "DD", "Your score: 4"}));
-  EXPECT_EQ(Text(kTip), "Your score: 4\nSELECT ONE MODE TO PLAY AGAIN");
-  EXPECT_EQ(Text(kInput), "");
+  EXPECT_EQ(underTheMessage,
+            (Strings{"You make the new highest score!", "D", "DD", "Your score: 4"}));
+  EXPECT_EQ(host.messageBoxes.size(), 1u);
+  EXPECT_EQ(Texts({kTip, kInput}), (Strings{"Your score: 4\nSELECT ONE MODE TO PLAY AGAIN", ""}));
   EXPECT_EQ(Text(kBestLine), "Best score: 4");
   EXPECT_EQ(Text(kSpeedLine), speed);
   EXPECT_FALSE(w.TimerRunning(TIMER_RANDOM));

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "tests/support/game_window.h"
 #include "ui/host.h"
 
 namespace {
 
-TEST(DataExchange, WritesEveryBoundMemberAndReadsBackTextsAndChecks) {
+TEST(DataExchange, WritesEveryBoundMemberAndReadsBackTextsAndChecksOnlyWhenAsked) {
   ScriptedHost host;
   CGameDialog dlg;
   ScriptedWindow& w = OpenGameWindow(host, dlg);
@@ -18,50 +21,43 @@ TEST(DataExchange, WritesEveryBoundMemberAndReadsBackTextsAndChecks) {
   EXPECT_EQ(w.Item(1008).text, "Your score: 3\nSELECT ONE MODE TO PLAY AGAIN");
   EXPECT_EQ(w.Item(1013).check, 1);
 
-  // What the player did reaches the members only with the next read.
+  // What the player did reaches the members only with the next read; a check box click
+  // has no handler of its own, not even the Hell mode question.
+  w.Click(1013);
   w.Click(1016);
   w.SetItemText(1004, "Mode:Fixed");
+  EXPECT_EQ(dlg.m_bHellMode, 1);
   EXPECT_EQ(dlg.m_bNoSpeedChange, 0);
+  EXPECT_TRUE(host.messageBoxes.empty());
   dlg.UpdateData(true);
+  EXPECT_EQ(dlg.m_bHellMode, 0);
   EXPECT_EQ(dlg.m_bNoSpeedChange, 1);
   EXPECT_EQ(dlg.m_strMode, "Mode:Fixed");  // a static gives back what was last written
   EXPECT_EQ(dlg.m_strDisplay, "K*");
 }
 
-TEST(DataExchange, TicksAndTypedTextShowAsTheyAreWithoutAnyHandler) {
+TEST(MessageBoxes, CarryTheExecutablesNameWithoutFolderOrExtension) {
   ScriptedHost host;
-  CGameDialog dlg;
-  ScriptedWindow& w = OpenGameWindow(host, dlg);
-  w.Click(1013);
-  EXPECT_EQ(w.Item(1013).check, 1);
-  EXPECT_EQ(dlg.m_bHellMode, 0);
-  EXPECT_TRUE(host.messageBoxes.empty());
-}
-
-TEST(MessageBoxes, CarryTheExecutablesNameWithoutDirectoryOrExtension) {
-  ScriptedHost host;
-  host.executablePath = "C:\\Games\\Quellabox.exe";
-  AfxMessageBox("x");
-  host.executablePath = "/usr/games/quellabox.bin";
-  AfxMessageBox("y");
-  host.executablePath = "/opt/q/Quellabox";
-  AfxMessageBox("z");
-  EXPECT_EQ(host.messageBoxes[0].caption, "Quellabox");
-  EXPECT_EQ(host.messageBoxes[1].caption, "quellabox");
-  EXPECT_EQ(host.messageBoxes[2].caption, "Quellabox");
+  for (const auto& [path, caption] : {std::pair{"C:\\Games\\Quellabox.exe", "Quellabox"},
+                                      {"/usr/games/quellabox.bin", "quellabox"},
+                                      {"/opt/q/Quellabox", "Quellabox"}}) {
+    host.executablePath = path;
+    AfxMessageBox("x");
+    EXPECT_EQ(host.messageBoxes.back().caption, caption) << path;
+  }
 }
 
 TEST(ExeDirectory, EndsWithTheSeparatorAndKeepsLongAndNonAsciiPaths) {
-  ScriptedHost host;
-  host.executablePath = "/opt/quellabox/Quellabox";
-  EXPECT_EQ(ExeDirectory(), "/opt/quellabox/");
-  host.executablePath = "C:\\Spiele\\Quellabox.exe";
-  EXPECT_EQ(ExeDirectory(), "C:\\Spiele\\");
   const std::string deep = "/home/玩家/" + std::string(300, 'd') + "/";
-  host.executablePath = deep + "Quellabox";
-  EXPECT_EQ(ExeDirectory(), deep);
-  host.executablePath = "Quellabox";
-  EXPECT_EQ(ExeDirectory(), "Quellabox");  // no separator: the path stays whole
+  ScriptedHost host;
+  for (const auto& [path, directory] :
+       {std::pair<std::string, std::string>{"/opt/quellabox/Quellabox", "/opt/quellabox/"},
+        {"C:\\Spiele\\Quellabox.exe", "C:\\Spiele\\"},
+        {deep + "Quellabox", deep},
+        {"Quellabox", "Quellabox"}}) {  // no separator: the path stays whole
+    host.executablePath = path;
+    EXPECT_EQ(ExeDirectory(), directory);
+  }
 }
 
 TEST(IconicPaint, DrawsTheIconInTheMiddleOfTheClientArea) {
@@ -71,8 +67,8 @@ TEST(IconicPaint, DrawsTheIconInTheMiddleOfTheClientArea) {
   EXPECT_EQ(dlg.OnQueryDragIcon(), IDR_MAINFRAME);
   w.PaintIconic();
   ASSERT_EQ(w.DrawnIcons().size(), 1u);
-  EXPECT_EQ(w.DrawnIcons()[0].x, (w.ClientWidth() - 32 + 1) / 2);
-  EXPECT_EQ(w.DrawnIcons()[0].y, (w.ClientHeight() - 32 + 1) / 2);
+  EXPECT_NEAR(w.DrawnIcons()[0].x + 16, w.ClientWidth() / 2.0, 1);
+  EXPECT_NEAR(w.DrawnIcons()[0].y + 16, w.ClientHeight() / 2.0, 1);
   EXPECT_EQ(w.DrawnIcons()[0].icon, IDR_MAINFRAME);
 }
 
