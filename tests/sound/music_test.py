@@ -1,16 +1,12 @@
 #!/usr/bin/env python3
 """Plays the background music through a real PulseAudio server and measures what it hears.
 
-music_probe starts the music as the game does, switches it off and on again with the music
-button, and then presses the button four times in haste. Meanwhile this records the null
-sink's monitor and checks that the music sounds while on, loops without a gap, falls silent
-within 200 ms of the switch off, and starts again from the track's beginning, also after the
-hasty presses. The track is 0.1 s of 880 Hz followed by 0.9 s of 440 Hz, so the pitch tells
-which part of the track a sound comes from.
-
-The test runs a server of its own, so that no other program's sound mixes into the recording
-and no one's default sink is changed. It exits 77 (skipped) only when no PulseAudio server
-can be started.
+music_probe starts the music as the game does, switches it off and on with the music button,
+then presses it four times in haste. The null sink's monitor is recorded meanwhile: the music
+must sound while on, from the track's start, loop without a gap, and fall silent within 200 ms
+of the switch off. The test track is 0.1 s of 880 Hz then 0.9 s of 440 Hz, so the pitch tells
+which part of the track a sound comes from. The server is the test's own, so no other sound
+mixes in; the test exits 77 (skipped) only when none can be started.
 """
 
 import argparse
@@ -30,84 +26,67 @@ WINDOW = 441  # 10 ms
 TRACK_SECONDS = 1.0
 SILENT_RMS = 1000  # the tone's RMS is about 11600
 HIGH_CROSSINGS = 13  # zero crossings in 10 ms: 440 Hz gives 9, 880 Hz gives 18
-
 START_WITHIN = 0.5
 STOP_WITHIN = 0.2
 LONGEST_GAP = 0.05
 
 
-class SoundServer:
-    """A private PulseAudio server whose default sink is a null sink."""
-
-    def __init__(self, script, directory):
-        runtime = os.path.join(directory, "pulse")
-        os.mkdir(runtime, 0o700)
-        self.env = dict(os.environ, PULSE_RUNTIME_PATH=runtime,
-                        PULSE_SERVER="unix:" + os.path.join(runtime, "native"))
-        # Off the session bus: a server that runs already holds the name a second one
-        # would claim there, and a second one gives up when it cannot have it.
-        offbus = dict(self.env, DBUS_SESSION_BUS_ADDRESS="unix:path=" + os.path.join(
-            runtime, "no-session-bus"))
-        started = subprocess.run([script], env=offbus, capture_output=True, text=True)
-        if started.returncode != 0:
-            print("SKIPPED: no PulseAudio server could be started (%s exited with %d) %s"
-                  % (script, started.returncode, started.stderr.strip()))
-            sys.exit(SKIPPED)
-        self.sink = started.stdout.strip()
-
-    def stop(self):
-        subprocess.run(["pactl", "exit"], env=self.env, capture_output=True)
+def start_server(script, directory):
+    """A private server whose default sink is a null sink: its environment and the sink."""
+    runtime = os.path.join(directory, "pulse")
+    os.mkdir(runtime, 0o700)
+    env = dict(os.environ, PULSE_RUNTIME_PATH=runtime,
+               PULSE_SERVER="unix:" + os.path.join(runtime, "native"))
+    # Off the session bus: a second server gives up when a first holds the bus name.
+    offbus = dict(env, DBUS_SESSION_BUS_ADDRESS="unix:path=" + runtime + "/no-bus")
+    started = subprocess.run([script], env=offbus, capture_output=True, text=True)
+    if started.returncode != 0:
+        print("SKIPPED: no PulseAudio server could be started: " + started.stderr.strip())
+        sys.exit(SKIPPED)
+    return env, started.stdout.strip()
 
 
-class Recorder:
-    """Records the sink's monitor; sample times are on the CLOCK_MONOTONIC scale."""
+def record(env, sink, play):
+    """Records the sink's monitor while play() runs: the samples and the CLOCK_MONOTONIC time
+    of the first."""
+    raw = ["--raw", "--format=s16le", "--rate=%d" % RATE, "--channels=1"]
+    # A stream of zeros keeps the monitor going while the music is silent, so the recording
+    # is one unbroken timeline.
+    with open("/dev/zero", "rb") as zeros:
+        feeder = subprocess.Popen(["pacat", "--playback", "-d", sink] + raw, stdin=zeros, env=env)
+    parec = subprocess.Popen(["parec", "-d", sink + ".monitor", "--latency-msec=10"] + raw,
+                             stdout=subprocess.PIPE, env=env)
+    chunks = []
 
-    def __init__(self, server):
-        raw = ["--raw", "--format=s16le", "--rate=%d" % RATE, "--channels=1"]
-        # A stream of zeros keeps the monitor going while the music is silent, so the
-        # recording is one unbroken timeline.
-        with open("/dev/zero", "rb") as zeros:
-            self.feeder = subprocess.Popen(["pacat", "--playback", "-d", server.sink] + raw,
-                                           stdin=zeros, env=server.env)
-        self.parec = subprocess.Popen(["parec", "-d", server.sink + ".monitor",
-                                       "--latency-msec=10"] + raw,
-                                      stdout=subprocess.PIPE, env=server.env)
-        self.chunks = []
-        self.reader = threading.Thread(target=self._read)
-        self.reader.start()
+    def read():
+        while data := parec.stdout.read1(4096):
+            chunks.append((time.monotonic(), data))
 
-    def _read(self):
-        while True:
-            data = self.parec.stdout.read1(4096)
-            if not data:
-                return
-            self.chunks.append((time.monotonic(), data))
-
-    def wait_for_data(self, timeout):
-        deadline = time.monotonic() + timeout
-        while not self.chunks:
-            if time.monotonic() > deadline or self.parec.poll() is not None:
+    reader = threading.Thread(target=read)
+    reader.start()
+    try:
+        deadline = time.monotonic() + 5
+        while not chunks:
+            if time.monotonic() > deadline or parec.poll() is not None:
                 raise RuntimeError("the sink's monitor yields no data")
             time.sleep(0.01)
-
-    def stop(self):
-        self.parec.terminate()
-        self.reader.join()
-        self.feeder.terminate()
-        self.feeder.wait()
-
-    def samples(self):
-        """The samples and the time of the first. A sample reaches us after it was played,
-        so the earliest arrival less its offset is the closest bound on the start time."""
-        data = b"".join(chunk for _, chunk in self.chunks)
-        start, count = None, 0
-        for arrived, chunk in self.chunks:
-            count += len(chunk) // 2
-            bound = arrived - count / RATE
-            start = bound if start is None else min(start, bound)
-        samples = array.array("h")
-        samples.frombytes(data[: len(data) // 2 * 2])
-        return samples, start
+        result = play()
+    finally:
+        parec.terminate()
+        reader.join()
+        feeder.terminate()
+        feeder.wait()
+    # A sample arrives after it was played: the earliest arrival less its offset is the
+    # closest bound on the time of the first.
+    start, count = None, 0
+    for arrived, chunk in chunks:
+        count += len(chunk) // 2
+        bound = arrived - count / RATE
+        start = bound if start is None else min(start, bound)
+    data = b"".join(chunk for _, chunk in chunks)
+    samples = array.array("h")
+    samples.frombytes(data[: len(data) // 2 * 2])
+    return samples, start, result
 
 
 def classify(samples, start):
@@ -126,10 +105,6 @@ def between(windows, begin, end):
     return [(t, k) for t, k in windows if begin <= t < end]
 
 
-def onset(windows, after):
-    return next((t for t, k in windows if t >= after and k != "-"), None)
-
-
 def runs(windows, kind):
     """(start, seconds) of each run of windows of the kind."""
     found, begin = [], None
@@ -143,87 +118,66 @@ def runs(windows, kind):
     return found
 
 
-def check_playing(windows, name, pressed, until, failures):
+def check_playing(windows, name, pressed, until):
     """The music starts at the track's beginning soon after it is switched on, then loops
     without a gap until it is switched off."""
-    begin = onset(windows, pressed)
+    begin = next((t for t, k in windows if t >= pressed and k != "-"), None)
     if begin is None or begin - pressed > START_WITHIN:
-        failures.append("%s: no sound within %.1f s" % (name, START_WITHIN))
-        return
-    print("%s: sound %.0f ms after the start" % (name, (begin - pressed) * 1000))
+        return ["%s: no sound within %.1f s" % (name, START_WITHIN)]
+    failures = []
     # The last windows before the switch off may hold the stop itself.
     heard = between(windows, begin, until - 0.02)
     first = [k for _, k in heard[1:8]]
     if first.count("H") < 6:
         failures.append("%s: did not begin at the track's start (heard %s)" % (name, "".join(first)))
     gap = max((seconds for _, seconds in runs(heard, "-")), default=0)
-    print("%s: longest gap %.0f ms" % (name, gap * 1000))
     if gap > LONGEST_GAP:
         failures.append("%s: a gap of %.0f ms" % (name, gap * 1000))
     starts = [t for t, seconds in runs(heard, "H") if seconds >= 0.05]
     periods = [b - a for a, b in zip(starts, starts[1:])]
-    print("%s: track starts %.3f s apart" % (name, sum(periods) / len(periods)) if periods
-          else "%s: the track did not start again" % name)
     # Every stretch of music here spans at least two loop points.
     if len(periods) < 2 or any(abs(p - TRACK_SECONDS) > 0.05 for p in periods):
         failures.append("%s: the track started again after %s s, not twice after %.1f s"
                         % (name, ", ".join("%.3f" % p for p in periods), TRACK_SECONDS))
-
-
-def check_silent(windows, name, since, begin, end, failures):
-    loud = [t for t, k in between(windows, begin, end) if k != "-"]
-    if loud:
-        failures.append("%s: sound %.0f ms after it" % (name, (loud[0] - since) * 1000))
-
-
-def analyse(windows, steps):
-    on, off, again, hasty, last, end = (steps[i][1] for i in (0, 1, 2, 3, 6, 7))
-    failures = []
-    check_silent(windows, "before the start", windows[0][0], windows[0][0], on, failures)
-    check_playing(windows, "on at start-up", on, off, failures)
-    loud = [t for t, k in between(windows, off, again) if k != "-"]
-    print("off: silent %.0f ms after the press" % ((max(loud, default=off) - off) * 1000 + 10))
-    check_silent(windows, "off", off, off + STOP_WITHIN, again, failures)
-    check_playing(windows, "on again", again, hasty, failures)
-    check_playing(windows, "on after four hasty presses", last, end, failures)
+    print("%s: sound after %.0f ms, longest gap %.0f ms, loops %s s apart" % (
+        name, (begin - pressed) * 1000, gap * 1000, ", ".join("%.3f" % p for p in periods)))
     return failures
 
 
-def make_track(make_music, directory, path):
-    parts = []
-    for hz, seconds in (("880", "0.1"), ("440", "0.9")):
-        part = os.path.join(directory, hz + ".wav")
-        subprocess.run([make_music, part, "--tone", hz, "--seconds", seconds], check=True)
-        parts.append(part)
-    subprocess.run(["sox"] + parts + [path], check=True)
+def check_silent(windows, name, since, begin, end):
+    loud = [t for t, k in between(windows, begin, end) if k != "-"]
+    return ["%s: sound %.0f ms after it" % (name, (loud[0] - since) * 1000)] if loud else []
 
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--probe", required=True)
-    parser.add_argument("--make-music", required=True)
-    parser.add_argument("--sound-server", required=True)
+    for option in ("--probe", "--make-music", "--sound-server"):
+        parser.add_argument(option, required=True)
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory(prefix="quellabox-sound.") as directory:
         program = os.path.join(directory, "program")
         os.mkdir(program)
         probe = shutil.copy(args.probe, program)
-        make_track(args.make_music, directory, os.path.join(program, "BackgroundMusic.wav"))
+        parts = []
+        for hz, seconds in (("880", "0.1"), ("440", "0.9")):
+            parts.append(os.path.join(directory, hz + ".wav"))
+            subprocess.run([args.make_music, parts[-1], "--tone", hz, "--seconds", seconds],
+                           check=True)
+        subprocess.run(["sox"] + parts + [os.path.join(program, "BackgroundMusic.wav")], check=True)
 
-        server = SoundServer(args.sound_server, directory)
+        env, sink = start_server(args.sound_server, directory)
+
+        def play():
+            time.sleep(0.3)  # some silence before the start
+            run = subprocess.run([probe], env=env, capture_output=True, text=True, timeout=30)
+            time.sleep(0.2)
+            return run
+
         try:
-            recorder = Recorder(server)
-            try:
-                recorder.wait_for_data(5)
-                time.sleep(0.3)  # some silence before the start
-                run = subprocess.run([probe], env=server.env, capture_output=True, text=True,
-                                     timeout=30)
-                time.sleep(0.2)
-            finally:
-                recorder.stop()
+            samples, start, run = record(env, sink, play)
         finally:
-            server.stop()
+            subprocess.run(["pactl", "exit"], env=env, capture_output=True)
 
     sys.stderr.write(run.stderr)
     if run.returncode != 0:
@@ -235,8 +189,13 @@ def main():
     if states != [("start-up", 1)] + [("press", 0), ("press", 1)] * 3 + [("end", 1)]:
         print("unexpected steps and music states: %s" % states)
         return 1
-    samples, start = recorder.samples()
-    failures = analyse(classify(samples, start), steps)
+    on, off, again, hasty, last, end = (steps[i][1] for i in (0, 1, 2, 3, 6, 7))
+    windows = classify(samples, start)
+    failures = (check_silent(windows, "before the start", windows[0][0], windows[0][0], on)
+                + check_playing(windows, "on at start-up", on, off)
+                + check_silent(windows, "off", off, off + STOP_WITHIN, again)
+                + check_playing(windows, "on again", again, hasty)
+                + check_playing(windows, "on after four hasty presses", last, end))
     for failure in failures:
         print("FAILED: " + failure)
     return 1 if failures else 0
