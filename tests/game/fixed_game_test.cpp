@@ -22,8 +22,7 @@ class FixedGame : public GameTest {
     EXPECT_EQ(Texts({kDisplay, kTip, kKeyFileLine, kInput}),
               (Strings{banner, tip, "vts info: " + progress, ""}));
     EXPECT_FALSE(w.TimerRunning(TIMER_FIXED));
-    host.Advance(3000);
-    EXPECT_EQ(Text(kDisplay), banner);
+    EXPECT_EQ(DisplayAfter(3000), banner);
   }
 };
 

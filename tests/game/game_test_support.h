@@ -57,6 +57,12 @@ class GameTest : public ::testing::Test {
     host.Advance(2000 + dlg.m_nInitialInterval);
   }
 
+  // Lets the time pass and gives the display then.
+  std::string DisplayAfter(int ms) {
+    host.Advance(ms);
+    return Text(kDisplay);
+  }
+
   // The game timer that runs now, if any.
   unsigned GameTimer() const { return w.TimerRunning(TIMER_FIXED) ? TIMER_FIXED : TIMER_RANDOM; }
 

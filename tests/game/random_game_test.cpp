@@ -54,8 +54,7 @@ TEST_F(RandomGame, AWholeGameFromTheFirstKeyToARecord) {
   EXPECT_FALSE(w.TimerRunning(TIMER_RANDOM));
   EXPECT_EQ(w.DefaultCalls(), defaults);
   EXPECT_TRUE(w.Item(kInput).enabled);
-  host.Advance(5000);
-  EXPECT_EQ(Text(kDisplay), "FINISH");
+  EXPECT_EQ(DisplayAfter(5000), "FINISH");
 }
 
 TEST_F(RandomGame, AnythingButTheOneKeyIsAMiss) {

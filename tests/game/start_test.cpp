@@ -93,16 +93,13 @@ TEST_F(Arming, ClickingIntoTheBoxAgainStartsNothing) {
   w.Focus(kInput);
   w.Tab();
   w.Focus(kInput);
-  host.Advance(1000);
-  EXPECT_EQ(Text(kDisplay), "1");  // the countdown was not restarted
+  EXPECT_EQ(DisplayAfter(1000), "1");  // the countdown was not restarted
 
   // Nor after the game: only a mode button arms the next one.
-  host.Advance(700 + 680);
-  ASSERT_EQ(Text(kDisplay), "FINISH");
+  ASSERT_EQ(DisplayAfter(700 + 680), "FINISH");
   w.Focus(kHellMode);
   w.Focus(kInput);
-  host.Advance(5000);
-  EXPECT_EQ(Text(kDisplay), "FINISH");
+  EXPECT_EQ(DisplayAfter(5000), "FINISH");
   EXPECT_FALSE(w.TimerRunning(TIMER_COUNTDOWN));
 }
 
@@ -116,24 +113,17 @@ TEST_F(Countdown, ShowsThreeTwoOneAndStartsTheModesTimerOnItsSecondTick) {
     EXPECT_EQ(
         Texts({kInput, kDisplay, kTip, kKeyFileLine}),
         (Strings{"", "3", "Click the control.", timer == TIMER_FIXED ? "vts info: 0/3" : ""}));
-    Strings shown;
-    for (int ms : {999, 1, 1000}) {
-      host.Advance(ms);
-      shown.push_back(Text(kDisplay));
-      if (shown.size() == 2) {
-        EXPECT_FALSE(w.TimerRunning(timer));
-      }
-    }
-    EXPECT_EQ(shown, (Strings{"3", "2", "1"}));
+    EXPECT_EQ(DisplayAfter(999), "3");
+    EXPECT_EQ(DisplayAfter(1), "2");
+    EXPECT_FALSE(w.TimerRunning(timer));
+    EXPECT_EQ(DisplayAfter(1000), "1");
     EXPECT_FALSE(w.TimerRunning(TIMER_COUNTDOWN));
     EXPECT_EQ(w.TimerPeriod(timer), 700);
     EXPECT_FALSE(w.TimerRunning(other));
     EXPECT_EQ(w.DefaultCalls() - defaults, 2);
     // "1" stays for one interval, not for a second.
-    host.Advance(699);
-    EXPECT_EQ(Text(kDisplay), "1");
-    host.Advance(1);
-    EXPECT_NE(Text(kDisplay), "1");
+    EXPECT_EQ(DisplayAfter(699), "1");
+    EXPECT_NE(DisplayAfter(1), "1");
   }
 }
 
@@ -164,10 +154,8 @@ TEST_F(Countdown, ARandomModeClickDuringItReArmsAndAClickIntoTheBoxRestartsItFro
   host.Advance(500);
   w.Focus(kInput);
   EXPECT_EQ(Text(kDisplay), "3");
-  host.Advance(999);
-  EXPECT_EQ(Text(kDisplay), "3");  // the period started again
-  host.Advance(1001);
-  EXPECT_EQ(Text(kDisplay), "1");
+  EXPECT_EQ(DisplayAfter(999), "3");  // the period started again
+  EXPECT_EQ(DisplayAfter(1001), "1");
   EXPECT_TRUE(w.TimerRunning(TIMER_RANDOM));  // the label at the count of 1 decides
   EXPECT_FALSE(w.TimerRunning(TIMER_FIXED));
 }

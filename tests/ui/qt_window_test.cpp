@@ -38,7 +38,7 @@ class QtWindow : public ::testing::Test {
   CGameDialog dlg;
 };
 
-TEST_F(QtWindow, BuildsEveryControlWithItsFirstStateAndTabsInTemplateOrder) {
+TEST_F(QtWindow, BuildsEveryControlTabsInTemplateOrderAndOpensThePopup) {
   StartThen([this](QWidget* w) {
     for (int id : {1001, 1000, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 2, 1010, 1011, 1013, 1014,
                    1015, 1016, 1017}) {
@@ -68,6 +68,25 @@ TEST_F(QtWindow, BuildsEveryControlWithItsFirstStateAndTabsInTemplateOrder) {
                                              "1000"}));
     Control(w, 1007)->setEnabled(true);
     EXPECT_EQ(tabs(5), (std::vector<QString>{"1002", "1003", "1005", "1006", "1007"}));
+
+    // A right click opens the popup: Close, a separator and the About item.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(w, &click);
+    QMenu* popup = w->findChild<QMenu*>();
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }));
+    const QList<QAction*> items = popup->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "Close");
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->text(), "关于 Quellabox(&A)...");
+    popup->hide();
+    driver.Then("100", [](QWidget* about) {
+      EXPECT_EQ(about->windowTitle(), "ABOUT VANTOSH");
+      QTest::keyClick(about, Qt::Key_Escape);
+    });
+    items[2]->trigger();
+    EXPECT_TRUE(driver.Done());
     dlg.EndDialog(0);
   });
   EXPECT_EQ(dlg.DoModal(), 0);
@@ -103,30 +122,6 @@ TEST_F(QtWindow, EscAsksReallyWhileTheCountdownGoesOnAndCloseWithOkEnds) {
   });
   EXPECT_EQ(dlg.DoModal(), 0);
   EXPECT_EQ(shownAfterCancel, "2");
-}
-
-TEST_F(QtWindow, RightClickOpensThePopupWithCloseAndTheAboutItem) {
-  StartThen([this](QWidget* w) {
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(w, &click);
-    QMenu* popup = w->findChild<QMenu*>();
-    ASSERT_NE(popup, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }));
-    const QList<QAction*> items = popup->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), "Close");
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), "关于 Quellabox(&A)...");
-    popup->hide();
-    driver.Then("100", [](QWidget* about) {
-      EXPECT_EQ(about->windowTitle(), "ABOUT VANTOSH");
-      QTest::keyClick(about, Qt::Key_Escape);
-    });
-    items[2]->trigger();
-    EXPECT_TRUE(driver.Done());
-    dlg.EndDialog(0);
-  });
-  dlg.DoModal();
 }
 
 // A dialog on the Qt host that counts its ticks.
