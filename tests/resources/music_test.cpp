@@ -113,4 +113,12 @@ TEST_F(ToneTrack, WholePeriodsFillTheAskedLength) {
   }
 }
 
+TEST_F(ToneTrack, MalformedOptionsWriteNothing) {
+  for (const char* arguments : {"--tone", "--tone abc", "--tone -5", "--tone 440 --seconds 0",
+                                "--tone 440 --colour red", "--seconds 2"}) {
+    EXPECT_NE(MakeMusic(arguments), 0) << arguments;
+    EXPECT_FALSE(std::filesystem::exists(path)) << arguments;
+  }
+}
+
 }  // namespace
