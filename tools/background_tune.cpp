@@ -37,10 +37,20 @@ struct TuneNote {
 };
 
 constexpr std::array<TuneNote, 15> kTune = {{
-    {0, 1.5, 79}, {1.5, 0.5, 76}, {2, 1, 74}, {3, 1, 76},
-    {4, 2, 72}, {6, 1, 76}, {7, 1, 81},
-    {8, 1.5, 81}, {9.5, 0.5, 79}, {10, 1, 77}, {11, 1, 76},
-    {12, 2, 74}, {14, 1, 71}, {15, 1, 74},
+    {0, 1.5, 79},
+    {1.5, 0.5, 76},
+    {2, 1, 74},
+    {3, 1, 76},
+    {4, 2, 72},
+    {6, 1, 76},
+    {7, 1, 81},
+    {8, 1.5, 81},
+    {9.5, 0.5, 79},
+    {10, 1, 77},
+    {11, 1, 76},
+    {12, 2, 74},
+    {14, 1, 71},
+    {15, 1, 74},
 }};
 
 double Frequency(int key) { return 440.0 * std::pow(2.0, (key - 69) / 12.0); }
@@ -57,10 +67,14 @@ double Rise(double t, double length) {
 // Seconds a voice goes on sounding after its note is let go; it ends at exactly zero.
 double Release(Voice voice) {
   switch (voice) {
-    case Voice::kPad: return 1.2;
-    case Voice::kBass: return 0.15;
-    case Voice::kMusicBox: return 1.2;
-    case Voice::kFlute: return 0.25;
+    case Voice::kPad:
+      return 1.2;
+    case Voice::kBass:
+      return 0.15;
+    case Voice::kMusicBox:
+      return 1.2;
+    case Voice::kFlute:
+      return 0.25;
   }
   return 0;
 }

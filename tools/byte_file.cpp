@@ -5,7 +5,8 @@
 
 bool WriteByteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   file.close();
   if (!file) {
     std::fprintf(stderr, "cannot write %s\n", path.c_str());

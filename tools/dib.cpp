@@ -14,9 +14,9 @@ void PutInfoHeaderAndPalette(std::vector<std::uint8_t>& out, int width, int head
   PutLe32(out, kInfoHeaderSize);
   PutLe32(out, static_cast<std::uint32_t>(width));
   PutLe32(out, static_cast<std::uint32_t>(headerHeight));
-  PutLe16(out, 1);   // planes
-  PutLe16(out, 4);   // bits per pixel
-  PutLe32(out, 0);   // BI_RGB
+  PutLe16(out, 1);  // planes
+  PutLe16(out, 4);  // bits per pixel
+  PutLe32(out, 0);  // BI_RGB
   PutLe32(out, imageBytes);
   PutLe32(out, 3780);  // 96 dots per inch, in dots per metre
   PutLe32(out, 3780);

@@ -43,7 +43,8 @@ std::vector<std::uint8_t> IcoFile(const std::vector<IndexedImage>& images) {
   PutLe16(out, 0);  // reserved
   PutLe16(out, 1);  // icon, not cursor
   PutLe16(out, static_cast<std::uint32_t>(images.size()));
-  std::uint32_t offset = kDirectoryHeaderSize + kEntrySize * static_cast<std::uint32_t>(images.size());
+  std::uint32_t offset =
+      kDirectoryHeaderSize + kEntrySize * static_cast<std::uint32_t>(images.size());
   for (std::size_t i = 0; i < images.size(); ++i) {
     out.push_back(static_cast<std::uint8_t>(images[i].width()));  // 256 is written as 0
     out.push_back(static_cast<std::uint8_t>(images[i].height()));

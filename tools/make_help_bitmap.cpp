@@ -15,11 +15,11 @@ constexpr int kHeight = 107;
 
 constexpr int kCapWidth = 60;
 constexpr int kCapHeight = 62;
-constexpr int kShadow = 5;      // offset of the shadow, down and to the right
-constexpr int kKeyGap = 20;     // between neighbouring keys of one hand
-constexpr int kGroupGap = 76;   // between the left hand's keys and the right hand's
+constexpr int kShadow = 5;     // offset of the shadow, down and to the right
+constexpr int kKeyGap = 20;    // between neighbouring keys of one hand
+constexpr int kGroupGap = 76;  // between the left hand's keys and the right hand's
 constexpr int kOutline = 2;
-constexpr int kFrontFace = 9;   // the darker skirt below the key's top
+constexpr int kFrontFace = 9;  // the darker skirt below the key's top
 constexpr int kGlyphScale = 4;
 
 // A 5 x 7 capital, one string a row, '#' for ink.
@@ -40,8 +40,8 @@ void DrawGlyph(IndexedImage& image, const Glyph& glyph, int x, int y) {
   for (int row = 0; row < 7; ++row) {
     for (int column = 0; column < 5; ++column) {
       if (glyph.rows[row][column] == '#') {
-        image.FillRect(x + column * kGlyphScale, y + row * kGlyphScale, kGlyphScale,
-                       kGlyphScale, kBlack);
+        image.FillRect(x + column * kGlyphScale, y + row * kGlyphScale, kGlyphScale, kGlyphScale,
+                       kBlack);
       }
     }
   }

@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
   }
   // The music's length is its own; only the test tone is made to measure.
   if (secondsGiven && hz == 0) return Usage();
-  const std::vector<float> samples = hz > 0 ? ToneLoop(hz, seconds)
-                                            : ComposeBackgroundTune(kSampleRate);
+  const std::vector<float> samples =
+      hz > 0 ? ToneLoop(hz, seconds) : ComposeBackgroundTune(kSampleRate);
   if (samples.empty()) return Usage();
   return WriteByteFile(argv[1], WavFile(samples, kSampleRate)) ? 0 : 1;
 }

@@ -33,7 +33,8 @@ void ModalDriver::Poll() {
   // Run from the event queue, not inside this timer's tick: Qt does not fire a timer again
   // while its own tick runs, and a script may need the poll for the windows it opens.
   QMetaObject::invokeMethod(
-      this, [script = std::move(script), window = QPointer<QWidget>(window)] {
+      this,
+      [script = std::move(script), window = QPointer<QWidget>(window)] {
         if (window) script(window);
       },
       Qt::QueuedConnection);
