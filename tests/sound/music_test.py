@@ -46,6 +46,16 @@ def start_server(script, directory):
     return env, started.stdout.strip()
 
 
+def stop_server(env):
+    """Asks the private server to exit and waits until it has left its runtime folder, which
+    is removed with the test's folder."""
+    subprocess.run(["pactl", "exit"], env=env, capture_output=True)
+    pid_file = os.path.join(env["PULSE_RUNTIME_PATH"], "pid")
+    deadline = time.monotonic() + 10
+    while os.path.exists(pid_file) and time.monotonic() < deadline:
+        time.sleep(0.05)
+
+
 def record(env, sink, play):
     """Records the sink's monitor while play() runs: the samples and the CLOCK_MONOTONIC time
     of the first."""
@@ -177,7 +187,7 @@ def main():
         try:
             samples, start, run = record(env, sink, play)
         finally:
-            subprocess.run(["pactl", "exit"], env=env, capture_output=True)
+            stop_server(env)
 
     sys.stderr.write(run.stderr)
     if run.returncode != 0:
