@@ -4,11 +4,9 @@
 
 CGameApp theApp;
 
-bool CGameApp::InitInstance() {
-  CGameDialog dlg;
-  m_pMainWnd = &dlg;
+bool CGameApp::InitInstance(Host& host) {
+  CGameDialog dlg(host);
   dlg.DoModal();
-  m_pMainWnd = nullptr;
   // Nothing is saved or stopped at the end: returning false ends the process.
   return false;
 }

@@ -1,14 +1,11 @@
 #pragma once
 
-class CDialog;
+class Host;
 
 // The application: runs the main game window modally, then lets the process end.
 class CGameApp {
  public:
-  CGameApp() = default;
-  bool InitInstance();
-
-  CDialog* m_pMainWnd = nullptr;
+  bool InitInstance(Host& host);
 };
 
 extern CGameApp theApp;

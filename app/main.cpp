@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/game_app.h"
-#include "ui/qt_host.h"
+#include "qt/qt_host.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -13,8 +13,6 @@ int main(int argc, char* argv[]) {
   // dialogs of its own while it starts.
   QApplication::setQuitOnLastWindowClosed(false);
   QtHost host;
-  SetCurrentHost(&host);
-  theApp.InitInstance();
-  SetCurrentHost(nullptr);
+  theApp.InitInstance(host);
   return 0;
 }

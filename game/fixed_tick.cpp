@@ -5,8 +5,7 @@
 #include "game/game_texts.h"
 #include "game/key_display.h"
 #include "game/key_text.h"
-#include "ui/dialog.h"
-#include "ui/game_dialog.h"
+#include "game/game_engine.h"
 
 // One tick of a Fixed game: the key file is read afresh, so a file changed during the
 // game counts from this tick; the key shown since the last tick is judged, then the key
@@ -18,21 +17,21 @@ std::string ProgressLine(const std::string& scoreText, const std::string& countT
   return "vts info: " + scoreText + "/" + countText;
 }
 
-// A miss, a missing key and a win end alike; the lines show the hits counted so far,
-// which after a miss are those shown already.
-void EndFixedGame(CGameDialog& dialog, const char* banner, const std::string& countText) {
-  dialog.KillTimer(TIMER_FIXED);
-  const std::string scoreText = std::to_string(dialog.m_nScore);
-  dialog.m_strDisplay = banner;
-  dialog.m_strKeyFileInfo = ProgressLine(scoreText, countText);
-  dialog.m_strInput = "";
-  dialog.m_strTip = kScorePrefix + scoreText + "\nThis mode does not count the highest score.";
-  dialog.UpdateData(false);
-}
-
 }  // namespace
 
-void CGameDialog::FixedTick() {
+// A miss, a missing key and a win end alike; the lines show the hits counted so far,
+// which after a miss are those shown already.
+void CGameEngine::EndFixedGame(const char* banner, const std::string& countText) {
+  KillTimer(TIMER_FIXED);
+  const std::string scoreText = std::to_string(m_nScore);
+  m_strDisplay = banner;
+  m_strKeyFileInfo = ProgressLine(scoreText, countText);
+  m_strInput = "";
+  m_strTip = kScorePrefix + scoreText + "\nThis mode does not count the highest score.";
+  UpdateData(false);
+}
+
+void CGameEngine::FixedTick() {
   const KeyFile file = ReadKeyFile(m_strKeyFilePath);
   const std::string countText = std::to_string(file.count);
   const bool firstTick = m_nInterval == m_nInitialInterval;
@@ -45,12 +44,12 @@ void CGameDialog::FixedTick() {
   UpdateData(false);
   if (!firstTick) {
     if (!IsHit(m_strInput, m_strDisplay)) {
-      EndFixedGame(*this, kFinish, countText);
+      EndFixedGame(kFinish, countText);
       return;
     }
     ++m_nScore;
     if (m_nScore == file.count) {
-      EndFixedGame(*this, "YOU WIN!", countText);
+      EndFixedGame("YOU WIN!", countText);
       return;
     }
   }
@@ -58,7 +57,7 @@ void CGameDialog::FixedTick() {
   // of 0 or below, a file cut during the game): with no key left to show, the game is
   // over as after a miss.
   if (static_cast<std::size_t>(m_nScore) >= file.keys.size()) {
-    EndFixedGame(*this, kFinish, countText);
+    EndFixedGame(kFinish, countText);
     return;
   }
   m_strInput = "";
@@ -67,5 +66,4 @@ void CGameDialog::FixedTick() {
   UpdateData(false);
   StepInterval(TIMER_FIXED);
   ShowSpeed();
-  Default();
 }

@@ -1,75 +1,72 @@
 #include <optional>
 #include <string>
 
-#include "data/choose_key_file.h"
 #include "data/key_file.h"
+#include "game/choose_key_file.h"
+#include "game/game_engine.h"
 #include "game/game_texts.h"
-#include "ui/dialog.h"
-#include "ui/game_dialog.h"
+#include "seam/ids.h"
 
 // Arming a game with a mode button, and starting it when the player clicks into the box.
 
 namespace {
-
-constexpr int kInputBoxId = 1007;
 constexpr int kCountdownStart = 3;
 constexpr int kCountdownPeriodMs = 1000;
+}  // namespace
 
 // Only Hell mode with the speed still changing is asked about; false when the player
 // backs out.
-bool ConfirmHellMode(const CGameDialog& dialog) {
-  if (dialog.m_bHellMode != 1 || dialog.m_bNoSpeedChange != 0) return true;
-  if (AfxMessageBox("Are you sure you choose [Hell mode] ? It's really diffault!", MB_OKCANCEL) ==
-      IDCANCEL) {
+bool CGameEngine::ConfirmHellMode() {
+  if (m_bHellMode != 1 || m_bNoSpeedChange != 0) return true;
+  if (AfxMessageBox("Are you sure you choose [Hell mode] ? It's really diffault!",
+                    MessageButtons::OkCancel) == ids::kCancel) {
     return false;
   }
-  AfxMessageBox("Good luck!", MB_OK);
+  AfxMessageBox("Good luck!");
   return true;
 }
 
-void ShowArmed(CGameDialog& dialog, const char* mode) {
-  dialog.GetDlgItem(kInputBoxId).EnableWindow(true);
-  dialog.m_strInput = "Click me";
-  dialog.m_strTip = "Click the control.";
-  dialog.m_strMode = mode;
-  dialog.m_strSpeed = "";
+void CGameEngine::ShowArmed(const char* mode) {
+  Window()->EnableItem(ids::kInput, true);
+  m_strInput = "Click me";
+  m_strTip = "Click the control.";
+  m_strMode = mode;
+  m_strSpeed = "";
 }
 
-}  // namespace
-
-void CGameDialog::OnRandomMode() {
+void CGameEngine::OnRandomMode() {
   UpdateData(true);
   // A countdown or a Fixed game in progress runs on; only a Random game stops here.
   KillTimer(TIMER_RANDOM);
-  if (!ConfirmHellMode(*this)) return;
-  ShowArmed(*this, kModeRandom);
+  if (!ConfirmHellMode()) return;
+  ShowArmed(kModeRandom);
   m_strKeyFileInfo = "";
   m_bStarted = false;
   UpdateData(false);
 }
 
-void CGameDialog::OnFixedMode() {
+void CGameEngine::OnFixedMode() {
   UpdateData(true);
   KillTimer(TIMER_RANDOM);
-  if (!ConfirmHellMode(*this)) return;
-  const std::optional<std::string> path = ChooseKeyFile();
+  if (!ConfirmHellMode()) return;
+  const std::optional<std::string> path = ChooseKeyFile(GetHost(), GetHost());
   if (!path) return;
   m_strKeyFilePath = *path;
-  ShowArmed(*this, kModeFixed);
+  ShowArmed(kModeFixed);
   // Only the count is read now; every tick of the game reads the whole file again.
   m_strKeyFileInfo = "vts info: 0/" + std::to_string(ReadKeyFileCount(m_strKeyFilePath));
   m_bStarted = false;
   UpdateData(false);
 }
 
-void CGameDialog::OnInputSetFocus() {
+void CGameEngine::OnInputSetFocus() {
   // Once per arming: clicking or tabbing back into the box never restarts a game.
   if (m_bStarted) return;
   m_bStarted = true;
   StartGame();
 }
 
-void CGameDialog::StartGame() {
+void CGameEngine::StartGame() {
   m_strInput = "";
   // The check states are those read at the mode button's click.
   m_nInitialInterval = 700;

@@ -5,9 +5,8 @@
 #include "game/game_texts.h"
 #include "game/key_display.h"
 #include "game/key_text.h"
-#include "ui/dialog.h"
-#include "ui/game_dialog.h"
-#include "ui/host.h"
+#include "game/game_engine.h"
+#include "seam/host.h"
 
 // One tick of a Random game: judge the key shown since the last tick, then draw the next.
 
@@ -18,25 +17,25 @@ constexpr int kRandomKeyCount = sizeof kRandomKeys / sizeof kRandomKeys[0];
 
 // Seeded afresh from the clock's whole second on every draw, so every draw within one
 // second gives the same key.
-std::string DrawRandomKey() {
-  ClassicRand generator(static_cast<std::uint32_t>(CurrentHost().CalendarTime()));
+std::string DrawRandomKey(Clock& clock) {
+  ClassicRand generator(static_cast<std::uint32_t>(clock.CalendarTime()));
   return kRandomKeys[generator.Next() % kRandomKeyCount];
-}
-
-void EndRandomGame(CGameDialog& dialog) {
-  dialog.KillTimer(TIMER_RANDOM);
-  dialog.m_strDisplay = kFinish;
-  dialog.m_strInput = "";
-  dialog.m_strTip += "\nSELECT ONE MODE TO PLAY AGAIN";
-  // A record message shows over the window as the tick left it: the missed key still
-  // on display; "FINISH" follows once it is closed.
-  dialog.UpdateBestScore();
-  dialog.UpdateData(false);
 }
 
 }  // namespace
 
-void CGameDialog::RandomTick() {
+void CGameEngine::EndRandomGame() {
+  KillTimer(TIMER_RANDOM);
+  m_strDisplay = kFinish;
+  m_strInput = "";
+  m_strTip += "\nSELECT ONE MODE TO PLAY AGAIN";
+  // A record message shows over the window as the tick left it: the missed key still
+  // on display; "FINISH" follows once it is closed.
+  UpdateBestScore();
+  UpdateData(false);
+}
+
+void CGameEngine::RandomTick() {
   // The first tick of a game only shows the first key; every later tick has lowered the
   // interval by at least 1.
   const bool firstTick = m_nInterval == m_nInitialInterval;
@@ -47,15 +46,14 @@ void CGameDialog::RandomTick() {
   UpdateData(false);
   if (!firstTick) {
     if (!IsHit(m_strInput, m_strDisplay)) {
-      EndRandomGame(*this);
+      EndRandomGame();
       return;
     }
     ++m_nScore;
   }
   m_strInput = "";
-  m_strDisplay = NextDisplay(m_strDisplay, DrawRandomKey());
+  m_strDisplay = NextDisplay(m_strDisplay, DrawRandomKey(GetHost()));
   UpdateData(false);
   StepInterval(TIMER_RANDOM);
   ShowSpeed();
-  Default();
 }

@@ -1,8 +1,7 @@
 #include <charconv>
 #include <string>
 
-#include "ui/dialog.h"
-#include "ui/game_dialog.h"
+#include "game/game_engine.h"
 
 // The speed schedule: 20 ms off each tick for the first 100 ms below the start, 5 ms
 // after that, and no lower bound on the member (the host runs a period below 10 ms at 10).
@@ -13,7 +12,7 @@ constexpr int kFastStepMs = 20;
 constexpr int kSlowStepMs = 5;
 }  // namespace
 
-void CGameDialog::StepInterval(unsigned timerId) {
+void CGameEngine::StepInterval(unsigned timerId) {
   if (m_bNoSpeedChange != 0) {
     // The timer keeps its period; the member still moves, which is how the next tick
     // knows it is not the first.
@@ -25,7 +24,7 @@ void CGameDialog::StepInterval(unsigned timerId) {
   SetTimer(timerId, m_nInterval);
 }
 
-void CGameDialog::ShowSpeed() {
+void CGameEngine::ShowSpeed() {
   UpdateData(true);
   // The seconds per key go through single precision before they are printed, and
   // to_chars prints them the same under every locale the desktop may have set.

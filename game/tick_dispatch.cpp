@@ -1,12 +1,11 @@
 #include <string>
 
+#include "game/game_engine.h"
 #include "game/game_texts.h"
-#include "ui/dialog.h"
-#include "ui/game_dialog.h"
 
 // Every timer of the window ticks here; the id alone picks the work.
 
-void CGameDialog::OnTimer(unsigned id) {
+void CGameEngine::OnTimer(unsigned id) {
   switch (id) {
     case TIMER_COUNTDOWN:
       CountdownTick();
@@ -18,21 +17,18 @@ void CGameDialog::OnTimer(unsigned id) {
       FixedTick();
       break;
     default:
-      AfxMessageBox(kIllegalMode, MB_OK);
+      AfxMessageBox(kIllegalMode);
       break;
   }
 }
 
-void CGameDialog::CountdownTick() {
+void CGameEngine::CountdownTick() {
   --m_nCountdown;
   m_strDisplay = std::to_string(m_nCountdown);
   // Writes every member back, not just the count: text typed into the box and check
   // boxes changed during the countdown are set back here.
   UpdateData(false);
-  if (m_nCountdown != 1) {
-    Default();
-    return;
-  }
+  if (m_nCountdown != 1) return;
   KillTimer(TIMER_COUNTDOWN);
   // The label is read now, so a mode button pressed during the countdown decides.
   if (m_strMode == kModeRandom) {
@@ -40,8 +36,6 @@ void CGameDialog::CountdownTick() {
   } else if (m_strMode == kModeFixed) {
     SetTimer(TIMER_FIXED, m_nInterval);
   } else {
-    AfxMessageBox(kIllegalMode, MB_OK);
-    return;
+    AfxMessageBox(kIllegalMode);
   }
-  Default();
 }

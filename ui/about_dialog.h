@@ -1,9 +1,10 @@
 #pragma once
 
+#include "seam/ids.h"
 #include "ui/website_dialog.h"
 
 // The game's name, version, copyright and website.
 class CAboutDialog : public CWebsiteDialog {
  public:
-  CAboutDialog() : CWebsiteDialog(100) {}
+  explicit CAboutDialog(Host& host) : CWebsiteDialog(host, ids::kAboutDialog) {}
 };

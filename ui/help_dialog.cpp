@@ -1,7 +1,11 @@
 #include "ui/help_dialog.h"
 
 #include "data/website.h"
+#include "seam/ids.h"
 
+namespace {
+
+// Ten lines joined by line feeds.
 std::string HelpText() {
   return std::string("It's simple! Just follow the tips and press the keyboard.\n") +
          "\"*\" means the same word appears again.\n" +
@@ -16,8 +20,10 @@ std::string HelpText() {
          "Our website is: " + kWebsiteAddress + "\n" + "Enjoy yourself!";
 }
 
-CHelpDialog::CHelpDialog(CWnd* pParent) : CWebsiteDialog(130), m_strHelp(HelpText()) {
-  (void)pParent;
-}
 
-void CHelpDialog::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, 1008, m_strHelp); }
+}  // namespace
+
+CHelpDialog::CHelpDialog(Host& host)
+    : CWebsiteDialog(host, ids::kHelpDialog), m_strHelp(HelpText()) {}
+
+void CHelpDialog::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, ids::kHelpText, m_strHelp); }

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "ui/dialog.h"
+#include "seam/dialog.h"
 
 // The first window: start the game (result 78), leave, or read about the game.
 class CStartDialog : public CDialog {
  public:
-  explicit CStartDialog(CWnd* pParent = nullptr);
-
-  CStatic m_ctlTitle;
+  explicit CStartDialog(Host& host);
 
   bool OnInitDialog() override;
-  void OnCancel() override;
-  void OnStartGame();
-  void OnAbout();
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
   bool OnRoute(Notification event, int id) override;
+
+ private:
+  void OnStartGame();
+  void OnAbout();
 };

@@ -1,13 +1,13 @@
 #include "ui/website_dialog.h"
 
 #include "data/website.h"
-#include "ui/host.h"
+#include "seam/ids.h"
 
-void CWebsiteDialog::OnVisitWebsite() { CurrentHost().ShellOpen(kWebsiteAddress); }
+void CWebsiteDialog::OnVisitWebsite() { GetHost().ShellOpen(kWebsiteAddress); }
 
 bool CWebsiteDialog::OnRoute(Notification event, int id) {
   static const Route<CWebsiteDialog> kRoutes[] = {
-      {Notification::Clicked, 1000, &CWebsiteDialog::OnVisitWebsite},
+      {Notification::Clicked, ids::kVisitWebsite, &CWebsiteDialog::OnVisitWebsite},
   };
   return Dispatch(this, kRoutes, event, id);
 }

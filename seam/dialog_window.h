@@ -2,8 +2,10 @@
 
 #include <string>
 
-#include "ui/font_spec.h"
-#include "ui/win_types.h"
+#include "seam/font_spec.h"
+
+// Timers below this period run at it: a zero or negative period never spins.
+constexpr int kMinimumTimerPeriodMs = 10;
 
 // The window of a running dialog, as the host made it from the dialog's template.
 // Controls are named by their template ids; every call on an id the template does not
@@ -18,7 +20,7 @@ class DialogWindow {
   virtual void SetItemCheck(int id, int state) = 0;
   virtual void EnableItem(int id, bool enable) = 0;
   virtual void ShowItem(int id, bool show) = 0;
-  virtual void SetItemFont(int id, const FontSpec* font) = 0;  // null: the system font
+  virtual void SetItemFont(int id, const FontSpec& font) = 0;
 
   // Timers of this window by id: setting a running id restarts it with the new period.
   virtual void SetTimer(unsigned id, int periodMs) = 0;
@@ -27,13 +29,7 @@ class DialogWindow {
   // Ends the modal run with the code; inside OnInitDialog the window never takes input.
   virtual void EndDialog(int code) = 0;
 
-  virtual void AppendSystemMenu(unsigned flags, unsigned commandId, const std::string& text) = 0;
-  virtual void SetIcon(HICON icon, bool big) = 0;
-  virtual bool IsIconic() const = 0;
-  virtual int ClientWidth() const = 0;
-  virtual int ClientHeight() const = 0;
-  virtual void DrawIcon(int x, int y, HICON icon) = 0;  // only inside OnPaint
-
-  // Standard handling of the message being handled; nothing the player sees.
-  virtual void DefaultProcessing() = 0;
+  // The window's own menu: below "Close", a separator and this command.
+  virtual void AppendSystemMenu(unsigned commandId, const std::string& text) = 0;
+  virtual void SetIcon(int iconId) = 0;  // the caption's and the taskbar's
 };

@@ -1,12 +1,12 @@
-#include "data/choose_key_file.h"
+#include "game/choose_key_file.h"
 
 #include "data/website.h"
-#include "ui/dialog.h"
-#include "ui/host.h"
+#include "seam/host.h"
+#include "seam/ids.h"
 
-std::optional<std::string> ChooseKeyFile() {
+std::optional<std::string> ChooseKeyFile(ModalRunner& modal, Desktop& desktop) {
   if (std::optional<std::string> path =
-          CurrentHost().ChooseFileToOpen({"vts", "vantosh file(*.vts)|*.vts||", 0})) {
+          modal.ChooseFileToOpen({"vts", "vantosh file(*.vts)|*.vts||", false})) {
     return path;
   }
   const std::string offer =
@@ -15,6 +15,8 @@ std::optional<std::string> ChooseKeyFile() {
           "you can make them by yourself with our tools on our website. Click [OK] to "
           "visit our website(") +
       kWebsiteAddress + ").";
-  if (AfxMessageBox(offer, MB_OKCANCEL) == IDOK) CurrentHost().ShellOpen(kWebsiteAddress);
+  if (modal.ShowMessageBox(offer, MessageButtons::OkCancel) == ids::kOk) {
+    desktop.ShellOpen(kWebsiteAddress);
+  }
   return std::nullopt;
 }

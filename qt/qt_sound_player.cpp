@@ -1,4 +1,4 @@
-#include "ui/qt_sound_player.h"
+#include "qt/qt_sound_player.h"
 
 #include <QSoundEffect>
 #include <QString>

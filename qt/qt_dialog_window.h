@@ -3,12 +3,11 @@
 #include <QDialog>
 #include <QMap>
 
-#include "ui/dialog_template.h"
-#include "ui/dialog_window.h"
+#include "seam/dialog_template.h"
+#include "seam/dialog_window.h"
 
 class CDialog;
 class QMenu;
-class QPainter;
 class QTimer;
 
 // A dialog's window made of Qt widgets from its template. Every control's objectName is
@@ -29,24 +28,18 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   void SetItemCheck(int id, int state) override;
   void EnableItem(int id, bool enable) override;
   void ShowItem(int id, bool show) override;
-  void SetItemFont(int id, const FontSpec* font) override;
+  void SetItemFont(int id, const FontSpec& font) override;
   void SetTimer(unsigned id, int periodMs) override;
   void KillTimer(unsigned id) override;
   void EndDialog(int code) override;
-  void AppendSystemMenu(unsigned flags, unsigned commandId, const std::string& text) override;
-  void SetIcon(HICON icon, bool big) override;
-  bool IsIconic() const override;
-  int ClientWidth() const override;
-  int ClientHeight() const override;
-  void DrawIcon(int x, int y, HICON icon) override;
-  void DefaultProcessing() override {}
+  void AppendSystemMenu(unsigned commandId, const std::string& text) override;
+  void SetIcon(int iconId) override;
 
   void reject() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -61,7 +54,6 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   QMap<int, QWidget*> m_items;
   QMap<unsigned, QTimer*> m_timers;
   QMenu* m_systemMenu;
-  QPainter* m_painter = nullptr;
   int m_baseX = 0;
   int m_baseY = 0;
   bool m_running = false;

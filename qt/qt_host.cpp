@@ -1,4 +1,4 @@
-#include "ui/qt_host.h"
+#include "qt/qt_host.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,9 +14,10 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "ui/dialog.h"
-#include "ui/qt_dialog_window.h"
-#include "ui/resources.h"
+#include "qt/qt_dialog_window.h"
+#include "qt/resources.h"
+#include "seam/dialog.h"
+#include "seam/ids.h"
 
 namespace {
 
@@ -45,14 +46,14 @@ int QtHost::RunModal(CDialog& dialog) {
   return window.Run();
 }
 
-int QtHost::MessageBox(const std::string& text, unsigned type) {
-  const bool okCancel = (type & 0xF) == MB_OKCANCEL;
+int QtHost::ShowMessageBox(const std::string& text, MessageButtons buttons) {
+  const bool okCancel = buttons == MessageButtons::OkCancel;
   QMessageBox box(okCancel ? QMessageBox::Question : QMessageBox::Information,
-                  Qs(ApplicationTitle()), Qs(text),
+                  Qs(ApplicationTitle(ExecutablePath())), Qs(text),
                   okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, Owner());
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
-  return box.exec() == QMessageBox::Ok ? IDOK : IDCANCEL;
+  return box.exec() == QMessageBox::Ok ? ids::kOk : ids::kCancel;
 }
 
 QString QtNameFilters(const std::string& filter) {
@@ -70,7 +71,7 @@ std::optional<std::string> QtHost::ChooseFileToOpen(const OpenFileRequest& reque
   QFileDialog dialog(Owner());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // With no flags a typed name of a file that does not exist is accepted too.
-  dialog.setFileMode(request.flags == 0 ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(Qs(request.defaultExtension));
   dialog.setNameFilter(QtNameFilters(request.filter));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -85,7 +86,7 @@ void QtHost::StartProgram(const std::string& path) {
   QProcess::startDetached(Qs(path), QStringList());
 }
 
-void QtHost::PlaySoundLooping(const std::string& path) { m_sound.PlayLooping(path); }
+void QtHost::PlayLooping(const std::string& path) { m_sound.PlayLooping(path); }
 
 void QtHost::StopSound() { m_sound.Stop(); }
 
@@ -95,9 +96,7 @@ std::string QtHost::ExecutablePath() {
 
 std::int64_t QtHost::CalendarTime() { return QDateTime::currentSecsSinceEpoch(); }
 
-std::string QtHost::LoadString(int id) { return LoadResourceString(id); }
-
-HICON QtHost::LoadIcon(int id) { return LoadResourceIcon(id); }
+std::string QtHost::LoadText(int id) { return LoadResourceString(id); }
 
 std::string QtHost::DataDirectory(const std::string& beside) {
   // An installed copy's folder belongs to the system; a copy in a folder of the player's

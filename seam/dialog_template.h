@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/font_spec.h"
-
 enum class ControlKind { Static, PushButton, CheckBox, Edit, Icon, Bitmap };
 
 // A control as the template gives it; rectangles in dialog units.

@@ -2,11 +2,8 @@
 
 #include <string>
 
-#include "ui/win_types.h"
-
-// The program's resources, shared by every host: strings by id, icons and bitmaps by id.
+// The program's resources: strings by id, icons and bitmaps by id.
 std::string LoadResourceString(int id);              // empty when the table has no such string
-HICON LoadResourceIcon(int id);                      // 0 when there is no such icon
 std::string ResourcePath(const char* kind, int id);  // the Qt resource path of an image
 
 // Replaces a file's bytes by writing a new file and renaming it over the old one.

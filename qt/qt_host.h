@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "ui/host.h"
-#include "ui/qt_sound_player.h"
+#include "seam/host.h"
+#include "qt/qt_sound_player.h"
 
 // The host the program runs on: Qt widgets, Qt's event loop, the desktop's services.
 class QtHost : public Host {
@@ -11,16 +11,15 @@ class QtHost : public Host {
   QtHost();
 
   int RunModal(CDialog& dialog) override;
-  int MessageBox(const std::string& text, unsigned type) override;
+  int ShowMessageBox(const std::string& text, MessageButtons buttons) override;
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override;
   void ShellOpen(const std::string& target) override;
   void StartProgram(const std::string& path) override;
-  void PlaySoundLooping(const std::string& path) override;
+  void PlayLooping(const std::string& path) override;
   void StopSound() override;
   std::string ExecutablePath() override;
   std::int64_t CalendarTime() override;
-  std::string LoadString(int id) override;
-  HICON LoadIcon(int id) override;
+  std::string LoadText(int id) override;
   std::string DataDirectory(const std::string& beside) override;
   bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
 

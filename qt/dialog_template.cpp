@@ -1,4 +1,4 @@
-#include "ui/dialog_template.h"
+#include "seam/dialog_template.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "ui/qt_dialog_window.h"
+#include "qt/qt_dialog_window.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -8,14 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
 
-#include "ui/dialog.h"
-#include "ui/resources.h"
+#include "qt/resources.h"
+#include "seam/dialog.h"
+#include "seam/ids.h"
 
 namespace {
 
@@ -58,11 +58,8 @@ int LabelLineHeight(const QFont& font) {
 }  // namespace
 
 QFont FontForSpec(const FontSpec& spec) {
-  QFont font(Qs(spec.face));
-  font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-  font.setItalic(spec.italic);
+  QFont font(QString::fromUtf8(spec.face));
   font.setStyleHint(QFont::SansSerif);
-  if (spec.height <= 0) return font;
   int pixels = spec.height;
   font.setPixelSize(pixels);
   while (pixels > 1 && QFontMetrics(font).height() > spec.height) font.setPixelSize(--pixels);
@@ -89,7 +86,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidg
   setFixedSize(DialogUnitsX(tpl.width), DialogUnitsY(tpl.height));
 
   QAction* close = m_systemMenu->addAction(tr("Close"));
-  connect(close, &QAction::triggered, this, [this] { m_dialog.OnSysCommand(SC_CLOSE, 0); });
+  connect(close, &QAction::triggered, this, [this] { m_dialog.OnSysCommand(ids::kCloseCommand); });
 
   // Creation order is the template order, and Qt's focus chain follows it.
   for (const ControlTemplate& control : tpl.controls) {
@@ -221,8 +218,8 @@ void QtDialogWindow::ShowItem(int id, bool show) {
   if (QWidget* widget = Item(id)) widget->setVisible(show);
 }
 
-void QtDialogWindow::SetItemFont(int id, const FontSpec* font) {
-  if (QWidget* widget = Item(id)) widget->setFont(font ? FontForSpec(*font) : QFont());
+void QtDialogWindow::SetItemFont(int id, const FontSpec& font) {
+  if (QWidget* widget = Item(id)) widget->setFont(FontForSpec(font));
 }
 
 void QtDialogWindow::SetTimer(unsigned id, int periodMs) {
@@ -249,35 +246,18 @@ void QtDialogWindow::EndDialog(int code) {
   }
 }
 
-void QtDialogWindow::AppendSystemMenu(unsigned flags, unsigned commandId, const std::string& text) {
-  if (flags & MF_SEPARATOR) {
-    m_systemMenu->addSeparator();
-    return;
-  }
+void QtDialogWindow::AppendSystemMenu(unsigned commandId, const std::string& text) {
+  m_systemMenu->addSeparator();
   QAction* action = m_systemMenu->addAction(Qs(text));
-  connect(action, &QAction::triggered, this,
-          [this, commandId] { m_dialog.OnSysCommand(commandId, 0); });
+  connect(action, &QAction::triggered, this, [this, commandId] { m_dialog.OnSysCommand(commandId); });
 }
 
-void QtDialogWindow::SetIcon(HICON icon, bool big) {
+void QtDialogWindow::SetIcon(int iconId) {
   // One window icon serves the caption and the taskbar; it holds both sizes.
-  (void)big;
-  if (icon) setWindowIcon(QIcon(Qs(ResourcePath("icon", icon))));
+  setWindowIcon(QIcon(Qs(ResourcePath("icon", iconId))));
 }
 
-bool QtDialogWindow::IsIconic() const { return isMinimized(); }
-
-int QtDialogWindow::ClientWidth() const { return width(); }
-
-int QtDialogWindow::ClientHeight() const { return height(); }
-
-void QtDialogWindow::DrawIcon(int x, int y, HICON icon) {
-  if (m_painter && icon) {
-    m_painter->drawPixmap(x, y, QIcon(Qs(ResourcePath("icon", icon))).pixmap(32, 32));
-  }
-}
-
-void QtDialogWindow::reject() { m_dialog.OnCommand(IDCANCEL); }
+void QtDialogWindow::reject() { m_dialog.OnCommand(ids::kCancel); }
 
 void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -286,10 +266,10 @@ void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
       button->click();
     } else {
-      m_dialog.OnCommand(IDOK);
+      m_dialog.OnCommand(ids::kOk);
     }
   } else if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    m_dialog.OnCommand(IDCANCEL);
+    m_dialog.OnCommand(ids::kCancel);
   } else if (event->key() == Qt::Key_Space && event->modifiers() == Qt::AltModifier) {
     ShowSystemMenu(mapToGlobal(QPoint(0, 0)));
   } else {
@@ -302,14 +282,6 @@ void QtDialogWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void QtDialogWindow::ShowSystemMenu(const QPoint& at) { m_systemMenu->popup(at); }
-
-void QtDialogWindow::paintEvent(QPaintEvent* event) {
-  (void)event;
-  QPainter painter(this);
-  m_painter = &painter;
-  m_dialog.OnPaint();
-  m_painter = nullptr;
-}
 
 bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {

@@ -1,4 +1,4 @@
-#include "ui/resources.h"
+#include "qt/resources.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -15,10 +15,6 @@ std::string LoadResourceString(int id) {
 std::string ResourcePath(const char* kind, int id) {
   const char* extension = std::string(kind) == "icon" ? "ico" : "bmp";
   return QStringLiteral(":/res/%1%2.%3").arg(kind).arg(id).arg(extension).toStdString();
-}
-
-HICON LoadResourceIcon(int id) {
-  return QFile::exists(QString::fromStdString(ResourcePath("icon", id))) ? id : 0;
 }
 
 bool SaveFileReplacing(const std::string& path, const std::string& bytes) {

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+class SoundOutput;
+
+// Starts BackgroundMusic.wav in the program's folder from its beginning, looping, and
+// returns at once; a track that plays already is replaced.
+void PlayBackgroundMusic(SoundOutput& sound, const std::string& exeDir);

@@ -1,0 +1,7 @@
+#pragma once
+
+// A font as the program asks for it: a face by name and a cell height in pixels.
+struct FontSpec {
+  int height;
+  const char* face;  // UTF-8
+};
