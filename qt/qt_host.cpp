@@ -31,13 +31,15 @@ QWidget* Owner() {
 
 }  // namespace
 
-QtHost::QtHost() {
+void SubstituteTemplateFonts() {
   // The templates ask for CJK faces by name; any installed CJK sans font stands in.
   const QStringList cjkSans = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
                                "Microsoft YaHei",     "SimSun",           "Sans Serif"};
   QFont::insertSubstitutions(QStringLiteral("微软雅黑"), cjkSans);
   QFont::insertSubstitutions(QStringLiteral("宋体"), cjkSans);
 }
+
+QtHost::QtHost() { SubstituteTemplateFonts(); }
 
 int QtHost::RunModal(CDialog& dialog) {
   const std::optional<DialogTemplate> tpl = LoadDialogTemplate(dialog.TemplateId());

@@ -27,5 +27,8 @@ class QtHost : public Host {
   QtSoundPlayer m_sound;
 };
 
+// Maps the faces the templates name to the installed fonts that stand in for them.
+void SubstituteTemplateFonts();
+
 // The Qt name filter for a "description|pattern|...||" filter.
 QString QtNameFilters(const std::string& filter);

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+#include "qt/qt_dialog_window.h"
+#include "qt/qt_host.h"
+#include "seam/ids.h"
+#include "tests/support/scripted_host.h"
+#include "tests/support/temp_dir.h"
+#include "ui/about_dialog.h"
+#include "ui/game_dialog.h"
+#include "ui/help_dialog.h"
+#include "ui/start_dialog.h"
+
+using namespace ids;
+
+namespace {
+
+// A dialog that notes every command its real window sends it.
+class Recorder : public CDialog {
+ public:
+  using CDialog::CDialog;
+  std::vector<int> commands;
+
+ protected:
+  bool OnRoute(Notification event, int id) override {
+    if (event == Notification::Clicked) commands.push_back(id);
+    return true;
+  }
+};
+
+TEST(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
+  ScriptedHost host;
+  Recorder dialog(host, kGameDialog);
+  QtDialogWindow window(dialog, *LoadDialogTemplate(kGameDialog), nullptr);
+  window.show();
+  QWidget* input = window.findChild<QLineEdit*>("1007");
+  QWidget* exit = window.findChild<QPushButton*>("1002");
+  QWidget* hell = window.findChild<QCheckBox*>("1013");
+  for (const Qt::KeyboardModifier keypad : {Qt::NoModifier, Qt::KeypadModifier}) {
+    const Qt::Key enter = keypad ? Qt::Key_Enter : Qt::Key_Return;
+    dialog.commands.clear();
+    for (QWidget* target : {input, exit, hell}) {
+      target->setFocus();
+      QTest::keyClick(target, enter, keypad);
+    }
+    QTest::keyClick(input, Qt::Key_Escape);
+    EXPECT_EQ(dialog.commands, (std::vector<int>{kOk, kExit, kOk, kCancel})) << keypad;
+  }
+}
+
+TEST(QtWindow, TimersArePreciseRestartWithTheNewPeriodAndNeverRunBelow10Ms) {
+  ScriptedHost host;
+  Recorder dialog(host, kGameDialog);
+  QtDialogWindow window(dialog, *LoadDialogTemplate(kGameDialog), nullptr);
+  window.SetTimer(1, 700);
+  auto* timer = window.findChild<QTimer*>();
+  for (const auto& [asked, runs] : {std::pair{680, 680}, {10, 10}, {0, 10}, {-25, 10}}) {
+    window.SetTimer(1, asked);
+    EXPECT_EQ(window.findChildren<QTimer*>().size(), 1);
+    EXPECT_EQ(timer->interval(), runs);
+    EXPECT_TRUE(timer->isActive());
+  }
+  EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+  window.KillTimer(1);
+  EXPECT_FALSE(timer->isActive());
+}
+
+TEST(QtHostServices, KeepsDataBesideAWritableFolderElseInTheUsersDataDirectory) {
+  QStandardPaths::setTestModeEnabled(true);
+  QtHost host;
+  TempDir beside;
+  EXPECT_EQ(host.DataDirectory(beside.Path()), beside.Path());
+  const std::string own = host.DataDirectory("/nonexistent/quellabox/");
+  EXPECT_EQ(own,
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/");
+  EXPECT_TRUE(host.SaveFileAtomically(own + "best.data", "1"));  // the folder is made
+  EXPECT_FALSE(host.SaveFileAtomically(beside.Path() + "missing/best.data", "1"));
+  QStandardPaths::setTestModeEnabled(false);
+}
+
+// Whether a control's text fits the room its widget gives it: a label all of itself, a
+// button or check box what its style leaves beside the frame or the box.
+bool Fits(QWidget* widget) {
+  const QFontMetrics metrics = widget->fontMetrics();
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+    const QSize needed =
+        metrics.boundingRect(QRect(0, 0, label->width(), 10000), wrap, label->text()).size();
+    return needed.width() <= label->width() && needed.height() <= label->height();
+  }
+  QStyleOptionButton option;
+  option.initFrom(widget);
+  option.text = static_cast<QAbstractButton*>(widget)->text();
+  const bool box = qobject_cast<QCheckBox*>(widget) != nullptr;
+  const QRect room = widget->style()->subElementRect(
+      box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, widget);
+  const QSize needed = metrics.boundingRect(QRect(), Qt::TextShowMnemonic, option.text).size();
+  return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+TEST(QtWindow, EveryCaptionShowsWholeInItsControl) {
+  SubstituteTemplateFonts();
+  ScriptedHost host;
+  host.OnModal(kStartDialog, [](ScriptedWindow& start) { start.Click(kOk); });
+  CGameDialog game(host);
+  CStartDialog start(host);
+  CAboutDialog about(host);
+  CHelpDialog help(host);
+  for (CDialog* dialog : std::initializer_list<CDialog*>{&game, &start, &about, &help}) {
+    QtDialogWindow window(*dialog, *LoadDialogTemplate(dialog->TemplateId()), nullptr);
+    dialog->OnInitDialog();
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+      const auto* label = qobject_cast<QLabel*>(control);
+      const bool text = (label && label->pixmap().isNull()) ||
+                        qobject_cast<QPushButton*>(control) || qobject_cast<QCheckBox*>(control);
+      // The hint and No speed change run past the window's edge by design.
+      const QString id = control->objectName();
+      if (!text || control->isHidden() || (dialog == &game && (id == "1014" || id == "1016"))) {
+        continue;
+      }
+      EXPECT_TRUE(Fits(control)) << dialog->TemplateId() << " " << id.toStdString() << " "
+                                 << control->property("text").toString().toStdString();
+    }
+  }
+}
+
+}  // namespace
