@@ -9,7 +9,7 @@ set -euo pipefail
 seconds=${1:-20}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-fuzz"
-targets=(fuzz_key_file fuzz_best_score)
+targets=(fuzz_key_file)
 
 cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -121,7 +121,7 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
                        std::string("vts info: ") + game.progress}));
     EXPECT_EQ(w.TimerPeriod(TIMER_FIXED), 0);
   }
-  EXPECT_FALSE(dir.Exists("best.data"));
+  EXPECT_EQ(dir.Read("best.data"), "");
 }
 
 }  // namespace

@@ -7,8 +7,8 @@ TEST_F(GameTest, Start_ShowsTheFirstStateAndPlaysTheTrackTwice) {
   EXPECT_EQ(Texts({kDisplay, kMode, kTip, kBest, kSpeed}),
             (Strings{"ARE YOU READY?", "Mode:None", "Please select a mode to start.",
                      "Best score: ", ""}));
-  EXPECT_FALSE(w.Enabled(kInput));
-  EXPECT_FALSE(w.Ended());
+  EXPECT_FALSE(w.controls[kInput].enabled);
+  EXPECT_FALSE(w.ended);
   const std::string track = dir.Path() + "BackgroundMusic.wav";
   EXPECT_EQ(host.sounds, (Strings{track, track}));
   // The music button stops it, then starts it from the beginning.
@@ -25,7 +25,7 @@ TEST(StartDialog, LeavingEndsTheWindowAfterTheTrackAndTheBestScore) {
   host.OnModal(kStartDialog, [](ScriptedWindow& start) { start.PressEscape(); });
   CGameDialog dlg(host);
   ScriptedWindow& w = host.Open(dlg);
-  EXPECT_TRUE(w.Ended());
+  EXPECT_TRUE(w.ended);
   EXPECT_EQ(w.Text(kBest), "Best score: 12");
   EXPECT_EQ(host.sounds.size(), 2u);
 }
@@ -100,11 +100,11 @@ TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksAndResetStartsANewCopy) {
       });
       way.act(w);
       EXPECT_EQ(shownWhileAsked, "Really? 2");
-      EXPECT_EQ(w.Ended(), answer == kOk);
+      EXPECT_EQ(w.ended, answer == kOk);
     }
   }
   w.Click(kReset);
-  EXPECT_TRUE(w.Ended());
+  EXPECT_TRUE(w.ended);
   EXPECT_EQ(host.started, Strings{host.executablePath});
 }
 

@@ -7,9 +7,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "sound/background_music.h"
+#include "game/background_music.h"
 #include "ui/game_dialog.h"
-#include "ui/qt_host.h"
+#include "qt/qt_host.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 void ScriptedWindow::Click(int id) {
   if (!TakesInput(id)) return;
   Focus(id);
-  m_controls[id].check ^= 1;
+  controls[id].check ^= 1;
   m_dialog.OnCommand(id);
 }
 
@@ -22,25 +22,15 @@ void ScriptedWindow::Focus(int id) {
 void ScriptedWindow::Type(int id, const std::string& text) {
   Focus(id);
   // Focusing may have rewritten the box; type into what is there now.
-  if (TakesInput(id)) m_controls[id].text += text;
+  if (TakesInput(id)) controls[id].text += text;
 }
 
 void ScriptedWindow::PressEscape() {
-  if (!m_ended) m_dialog.OnCommand(ids::kCancel);
+  if (!ended) m_dialog.OnCommand(ids::kCancel);
 }
 
 void ScriptedWindow::CloseBox() {
-  if (!m_ended) m_dialog.OnSysCommand(ids::kCloseCommand);
-}
-
-std::string ScriptedWindow::ItemText(int id) const {
-  const auto it = m_controls.find(id);
-  return it == m_controls.end() ? std::string() : it->second.text;
-}
-
-int ScriptedWindow::ItemCheck(int id) const {
-  const auto it = m_controls.find(id);
-  return it == m_controls.end() ? 0 : it->second.check;
+  if (!ended) m_dialog.OnSysCommand(ids::kCloseCommand);
 }
 
 int ScriptedWindow::TimerPeriod(unsigned id) const {
@@ -53,24 +43,22 @@ int ScriptedWindow::TimerPeriod(unsigned id) const {
 void ScriptedWindow::SetTimer(unsigned id, int periodMs) {
   KillTimer(id);
   const int period = std::max(periodMs, kMinimumTimerPeriodMs);
-  if (!m_ended) m_host.m_timers.push_back({this, id, period, m_host.m_now + period});
+  if (!ended) m_host.m_timers.push_back({this, id, period, m_host.m_now + period});
 }
 
 void ScriptedWindow::KillTimer(unsigned id) {
-  auto& timers = m_host.m_timers;
-  timers.erase(std::remove_if(timers.begin(), timers.end(),
-                              [&](const auto& t) { return t.window == this && t.id == id; }),
-               timers.end());
+  m_host.RemoveTimers([&](const auto& t) { return t.window == this && t.id == id; });
 }
 
 void ScriptedWindow::EndDialog(int code) {
-  if (m_ended) return;
-  m_ended = true;
-  m_endCode = code;
-  auto& timers = m_host.m_timers;
-  timers.erase(
-      std::remove_if(timers.begin(), timers.end(), [&](const auto& t) { return t.window == this; }),
-      timers.end());
+  if (ended) return;
+  ended = true;
+  endCode = code;
+  m_host.RemoveTimers([&](const auto& t) { return t.window == this; });
+}
+
+void ScriptedHost::RemoveTimers(const std::function<bool(const Timer&)>& which) {
+  m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(), which), m_timers.end());
 }
 
 void ScriptedHost::Advance(int ms) {
@@ -100,14 +88,14 @@ ScriptedWindow& ScriptedHost::Open(CDialog& dialog) {
 int ScriptedHost::RunModal(CDialog& dialog) {
   ScriptedWindow& window = Open(dialog);
   auto& scripts = m_modal[dialog.TemplateId()];
-  if (!window.Ended() && !scripts.empty()) {
+  if (!window.ended && !scripts.empty()) {
     ModalScript script = scripts.front();
     scripts.pop_front();
     script(window);
   }
   window.EndDialog(ids::kCancel);
   dialog.DetachWindow();
-  return window.EndCode();
+  return window.endCode;
 }
 
 int ScriptedHost::ShowMessageBox(const std::string& text, MessageButtons) {
@@ -126,6 +114,7 @@ std::optional<std::string> ScriptedHost::ChooseFileToOpen(const OpenFileRequest&
 }
 
 bool ScriptedHost::SaveFileAtomically(const std::string& path, const std::string& bytes) {
+  if (failSaves) return false;
   std::ofstream file(std::filesystem::u8path(path), std::ios::binary);
-  return !failSaves && file.write(bytes.data(), std::streamsize(bytes.size())).flush().good();
+  return file.write(bytes.data(), std::streamsize(bytes.size())).flush().good();
 }

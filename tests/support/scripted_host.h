@@ -20,8 +20,7 @@ class ScriptedWindow : public DialogWindow {
   struct Control {
     std::string text;
     int check = 0;
-    bool enabled = true;
-    bool visible = true;
+    bool enabled = true, visible = true;
   };
   ScriptedWindow(ScriptedHost& host, CDialog& dialog) : m_host(host), m_dialog(dialog) {}
 
@@ -32,18 +31,18 @@ class ScriptedWindow : public DialogWindow {
   void PressEscape();
   void CloseBox();
 
-  const std::string& Text(int id) { return m_controls[id].text; }
-  bool Enabled(int id) { return m_controls[id].enabled; }
-  bool Ended() const { return m_ended; }
-  int EndCode() const { return m_endCode; }
+  const std::string& Text(int id) const { return controls[id].text; }
   int TimerPeriod(unsigned id) const;  // 0 when the timer does not run
+  mutable std::map<int, Control> controls;
+  bool ended = false;
+  int endCode = 0;
 
-  std::string ItemText(int id) const override;
-  void SetItemText(int id, const std::string& text) override { m_controls[id].text = text; }
-  int ItemCheck(int id) const override;
-  void SetItemCheck(int id, int state) override { m_controls[id].check = state; }
-  void EnableItem(int id, bool enable) override { m_controls[id].enabled = enable; }
-  void ShowItem(int id, bool show) override { m_controls[id].visible = show; }
+  std::string ItemText(int id) const override { return controls[id].text; }
+  void SetItemText(int id, const std::string& text) override { controls[id].text = text; }
+  int ItemCheck(int id) const override { return controls[id].check; }
+  void SetItemCheck(int id, int state) override { controls[id].check = state; }
+  void EnableItem(int id, bool enable) override { controls[id].enabled = enable; }
+  void ShowItem(int id, bool show) override { controls[id].visible = show; }
   void SetItemFont(int, const FontSpec&) override {}
   void SetTimer(unsigned id, int periodMs) override;
   void KillTimer(unsigned id) override;
@@ -53,14 +52,11 @@ class ScriptedWindow : public DialogWindow {
 
  private:
   friend class ScriptedHost;
-  bool TakesInput(int id) { return !m_ended && m_controls[id].enabled && m_controls[id].visible; }
+  bool TakesInput(int id) const { return !ended && controls[id].enabled && controls[id].visible; }
 
   ScriptedHost& m_host;
   CDialog& m_dialog;
-  std::map<int, Control> m_controls;
   int m_focus = 0;
-  bool m_ended = false;
-  int m_endCode = 0;
 };
 
 // The host for tests: a virtual clock, scripted answers for every modal run, and a record
@@ -84,13 +80,11 @@ class ScriptedHost : public Host {
   ScriptedWindow& Open(CDialog& dialog);
 
   std::vector<std::string> boxes;  // the texts of the message boxes, in order
-  std::vector<std::string> opened;
-  std::vector<std::string> started;
+  std::vector<std::string> opened, started;
   std::vector<std::string> sounds;  // the paths played, "stop" for a stop
   std::string executablePath = "/opt/quellabox/Quellabox";
   std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
   bool failSaves = false;
-  std::string userDataDirectory;  // when set, the executable's folder is not writable
 
   int RunModal(CDialog& dialog) override;
   int ShowMessageBox(const std::string& text, MessageButtons buttons) override;
@@ -102,9 +96,7 @@ class ScriptedHost : public Host {
   std::int64_t CalendarTime() override { return calendarEpoch + m_now / 1000; }
   std::string ExecutablePath() override { return executablePath; }
   std::string LoadText(int) override { return "About"; }
-  std::string DataDirectory(const std::string& beside) override {
-    return userDataDirectory.empty() ? beside : userDataDirectory;
-  }
+  std::string DataDirectory(const std::string& beside) override { return beside; }
   bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
 
  private:
@@ -115,6 +107,8 @@ class ScriptedHost : public Host {
     int period;
     std::int64_t due;
   };
+  void RemoveTimers(const std::function<bool(const Timer&)>& which);
+
   std::int64_t m_now = 0;
   std::vector<Timer> m_timers;
   std::map<int, std::deque<ModalScript>> m_modal;

@@ -1,20 +1,32 @@
 #pragma once
 
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
 
-// A fresh directory for one test, removed with everything in it when the test ends.
+// A fresh folder for one test, removed with everything in it when the test ends.
 class TempDir {
  public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::string& Path() const { return m_path; }  // ends with a separator
-  std::string Write(const std::string& name, const std::string& bytes) const;
-  std::string Read(const std::string& name) const;
-  bool Exists(const std::string& name) const;
+  TempDir() {
+    do {
+      m_path = std::filesystem::temp_directory_path() /
+               ("quellabox-test-" + std::to_string(std::random_device()()));
+    } while (!std::filesystem::create_directory(m_path));
+  }
+  ~TempDir() { std::filesystem::remove_all(m_path); }
+  std::string Path() const { return m_path.u8string() + "/"; }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(std::filesystem::u8path(Path() + name), std::ios::binary) << bytes;
+    return Path() + name;
+  }
+  std::string Read(const std::string& name) const {
+    std::ostringstream bytes;
+    bytes << std::ifstream(std::filesystem::u8path(Path() + name), std::ios::binary).rdbuf();
+    return bytes.str();
+  }
 
  private:
-  std::string m_path;
+  std::filesystem::path m_path;
 };
