@@ -8,12 +8,15 @@ source "$(dirname "$0")/services.sh"
 
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream imagemagick)
+  desktop-file-utils appstream imagemagick g++-mingw-w64-x86-64-posix)
 install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 echo "== Style"
 cd "$ROOT"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+echo "== Plain layers on Windows"
+"$ROOT/scripts/check_windows_layers.sh"
 
 start_test_services
 
