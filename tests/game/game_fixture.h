@@ -17,7 +17,14 @@ using namespace ids;
 // the executable (and so best.data) in a folder of the test's own. Time starts at 0.
 class GameTest : public ::testing::Test {
  protected:
-  GameTest() : w(Open()) {}
+  GameTest() : w((host.executablePath = dir.Path() + "Quellabox", OpenGame(dlg))) {}
+
+  // Opens a main window as a player who starts the game, or leaves the start dialog.
+  ScriptedWindow& OpenGame(CGameDialog& dialog, bool start = true) {
+    host.OnModal(kStartDialog,
+                 [start](ScriptedWindow& w) { start ? w.Click(kOk) : w.PressEscape(); });
+    return host.Open(dialog);
+  }
 
   Strings Texts(std::vector<int> ids) {
     Strings texts;
@@ -46,11 +53,4 @@ class GameTest : public ::testing::Test {
   ScriptedHost host;
   CGameDialog dlg{host};
   ScriptedWindow& w;
-
- private:
-  ScriptedWindow& Open() {
-    host.executablePath = dir.Path() + "Quellabox";
-    host.OnModal(kStartDialog, [](ScriptedWindow& start) { start.Click(kOk); });
-    return host.Open(dlg);
-  }
 };
