@@ -1,4 +1,4 @@
-#include "seam/dialog_template.h"
+#include "qt/dialog_template.h"
 
 #include <QFile>
 #include <QJsonArray>

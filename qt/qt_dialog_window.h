@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QMap>
 
-#include "seam/dialog_template.h"
+#include "qt/dialog_template.h"
 #include "seam/dialog_window.h"
 
 class CDialog;
