@@ -2,10 +2,10 @@
 #include <string>
 
 #include "game/classic_rand.h"
+#include "game/game_engine.h"
 #include "game/game_texts.h"
 #include "game/key_display.h"
 #include "game/key_text.h"
-#include "game/game_engine.h"
 #include "seam/host.h"
 
 // One tick of a Random game: judge the key shown since the last tick, then draw the next.

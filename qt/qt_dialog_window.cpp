@@ -249,7 +249,8 @@ void QtDialogWindow::EndDialog(int code) {
 void QtDialogWindow::AppendSystemMenu(unsigned commandId, const std::string& text) {
   m_systemMenu->addSeparator();
   QAction* action = m_systemMenu->addAction(Qs(text));
-  connect(action, &QAction::triggered, this, [this, commandId] { m_dialog.OnSysCommand(commandId); });
+  connect(action, &QAction::triggered, this,
+          [this, commandId] { m_dialog.OnSysCommand(commandId); });
 }
 
 void QtDialogWindow::SetIcon(int iconId) {

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "seam/host.h"
 #include "qt/qt_sound_player.h"
+#include "seam/host.h"
 
 // The host the program runs on: Qt widgets, Qt's event loop, the desktop's services.
 class QtHost : public Host {

@@ -64,7 +64,10 @@ class ProgramFiles {
 // Everything that waits, blocks, leaves the process or touches the desktop. The program
 // runs on the Qt host; tests run it on a scripted host with a virtual clock. A part that
 // needs one service takes just that one.
-class Host : public ModalRunner, public Desktop, public SoundOutput, public Clock,
+class Host : public ModalRunner,
+             public Desktop,
+             public SoundOutput,
+             public Clock,
              public ProgramFiles {};
 
 // The running executable's directory, ending with a separator.

@@ -20,7 +20,6 @@ std::string HelpText() {
          "Our website is: " + kWebsiteAddress + "\n" + "Enjoy yourself!";
 }
 
-
 }  // namespace
 
 CHelpDialog::CHelpDialog(Host& host)

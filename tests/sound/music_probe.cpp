@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "game/background_music.h"
-#include "ui/game_dialog.h"
 #include "qt/qt_host.h"
+#include "ui/game_dialog.h"
 
 namespace {
 
