@@ -15,7 +15,7 @@ STEPS = ["play@0", "stop@1500", "play@2000", "stop@3500", "play@3520", "stop@352
          "stop@4020", "play@4020", "stop@4040", "play@4060", "quit@5600"]
 # After a start: at most 300 ms of silence, the track's start, two or more loop points 0.5 s
 # apart with no gap, and a loop the next step cuts. After a stop: at most 200 ms of sound.
-PLAYING = re.compile(r"-{0,30}~?H{8,12}(L{37,42}H{8,12}){2,}(L{1,42}|L{37,42}H{1,12})?[-~]?")
+PLAYING = re.compile(r"-{0,30}~?H{8,12}(L{37,42}H{8,12}){2,}(L{1,42}|L{37,42}H{1,12})?[-~]{0,3}")
 STOPPED = re.compile(r"[HL~]{0,20}-+")
 
 
@@ -27,7 +27,7 @@ def until(done):
 
 
 def heard(samples):
-    """A letter per 10 ms (441 samples): "H" 880 Hz, "L" 440 Hz, "-" silence, "~" half sound."""
+    """A letter per 10 ms (441 samples): "H" 880 Hz, "L" 440 Hz, "-" silence, "~" under 5 ms."""
     letters = ""
     for w in (samples[i:i + 441] for i in range(0, len(samples) - 440, 441)):
         crossings = sum((a < 0) != (b < 0) for a, b in zip(w, w[1:]))  # 18 or 9 for the tone
