@@ -7,7 +7,7 @@ source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/services.sh"
 
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
-  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio pulseaudio-utils sox
+  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio pulseaudio-utils sox strace
   desktop-file-utils appstream imagemagick g++-mingw-w64-x86-64-posix)
 install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 

@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Kills the record writer at each file-system call of its save over best.data, one call per
+run, and checks that best.data then holds the whole old record or the whole new one. strace
+counts each syscall from the start of the process, so the counts come from a traced run."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+OLD, NEW = b"7" + b"\0" * 7, b"42" + b"\0" * 6
+
+
+def main(child):
+    if not shutil.which("strace"):
+        print("strace not found")
+        return 1 if os.environ.get("CI") or os.environ.get("QUELLABOX_REQUIRE_DESKTOP") == "1" else 77
+    with tempfile.TemporaryDirectory() as folder:
+        log, best = os.path.join(folder, "calls"), os.path.join(folder, "best.data")
+
+        def save(*options):
+            with open(best, "wb") as file:
+                file.write(OLD)
+            status = subprocess.run(["strace", "-qq", *options, child, folder]).returncode
+            with open(best, "rb") as file:
+                return status, file.read()
+
+        # The exit is traced too: a kill there is the first after the save.
+        if save("-o", log, "-e", "trace=%file,%desc,exit_group") != (0, NEW):
+            return "the writer did not save the new record"
+        calls, counts = [], {}
+        with open(log) as lines:
+            for call in filter(None, (re.match(r"(\w+)\(", line) for line in lines)):
+                counts[call[1]] = counts.get(call[1], 0) + 1
+                if calls or '"%s"' % best in call.string:
+                    calls.append((call[1], counts[call[1]]))
+        seen = []
+        for name, n in calls:
+            status, held = save("-o", os.devnull, "-e", "trace=" + name,
+                                "-e", "inject=%s:signal=KILL:when=%d" % (name, n))
+            seen.append("%s#%d:%s" % (name, n, {OLD: "old", NEW: "new"}.get(held, repr(held))))
+            if status != -9 or held not in (OLD, NEW):
+                return "exit %d after the kill at %s" % (status, seen[-1])
+    print("killed at " + " ".join(seen))
+    return 0 if len(seen) >= 10 else "too few calls to kill at"
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
