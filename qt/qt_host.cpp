@@ -29,6 +29,18 @@ QWidget* Owner() {
   return modal && modal->isVisible() ? modal : nullptr;
 }
 
+// The Qt name filter for a "description|pattern|...||" filter.
+QString QtNameFilters(const std::string& filter) {
+  const QStringList parts = Qs(filter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
+    const QString pattern = QStringLiteral("(%1)").arg(QString(parts[i + 1]).replace(';', ' '));
+    // A description that already ends in its patterns is shown as it stands.
+    filters << (parts[i].endsWith(pattern) ? parts[i] : parts[i] + ' ' + pattern);
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
 }  // namespace
 
 void SubstituteTemplateFonts() {
@@ -56,17 +68,6 @@ int QtHost::ShowMessageBox(const std::string& text, MessageButtons buttons) {
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
   return box.exec() == QMessageBox::Ok ? ids::kOk : ids::kCancel;
-}
-
-QString QtNameFilters(const std::string& filter) {
-  const QStringList parts = Qs(filter).split('|');
-  QStringList filters;
-  for (int i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
-    const QString pattern = QStringLiteral("(%1)").arg(QString(parts[i + 1]).replace(';', ' '));
-    // A description that already ends in its patterns is shown as it stands.
-    filters << (parts[i].endsWith(pattern) ? parts[i] : parts[i] + ' ' + pattern);
-  }
-  return filters.join(QStringLiteral(";;"));
 }
 
 std::optional<std::string> QtHost::ChooseFileToOpen(const OpenFileRequest& request) {

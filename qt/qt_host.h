@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include "qt/qt_sound_player.h"
 #include "seam/host.h"
 
@@ -29,6 +27,3 @@ class QtHost : public Host {
 
 // Maps the faces the templates name to the installed fonts that stand in for them.
 void SubstituteTemplateFonts();
-
-// The Qt name filter for a "description|pattern|...||" filter.
-QString QtNameFilters(const std::string& filter);
