@@ -18,11 +18,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vantosh.example.com/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keyboard reaction game: type the key shown before the tick")
-set(CPACK_PACKAGE_DESCRIPTION "VANTOSH shows one big key; type it into the small box before
-the next tick. Every tick counts a hit or ends the game and gets a little faster.
-Random mode draws keys from A S D J K L until the first miss and keeps your best
-score; Fixed mode plays the keys of a key file in order. The vts-make command
-writes key files and tells what the game will read from one.")
+# lintian wants the long description within 80 columns, its leading space included.
+set(CPACK_PACKAGE_DESCRIPTION "VANTOSH shows one big key; type it into the small box
+before the next tick. Every tick counts a hit or ends the game and gets a
+little faster. Random mode draws keys from A S D J K L until the first miss
+and keeps your best score; Fixed mode plays the keys of a key file in order.
+The vts-make command writes key files and tells what the game will read.")
 # What Debian asks beyond the install is added to the staged tree (deb_staging.cmake).
 set(CPACK_QUELLABOX_COPYRIGHT_FILE ${CMAKE_CURRENT_LIST_DIR}/copyright)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/deb_staging.cmake)
