@@ -23,10 +23,10 @@ install_packages() {
     "${missing[@]}"
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# configure_and_build BUILD_DIR [cmake options...], with Ninja unless GENERATOR names another
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake -S "$ROOT" -B "$dir" -G "${GENERATOR:-Ninja}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build "$dir" -j"$(nproc)"
 }

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Makes the Debian package from the build tree and checks what a player gets: the game's
+# files and nothing else (no test programs), a relative command link that reaches the
+# program, the run-time packages in Depends, no lintian error, and the packaged program
+# showing its start dialog (exit 77, skipped, with no display).
+# Usage: debian_package_test.sh BUILD_DIR LIBDIR
+set -euo pipefail
+build=$1 libdir=$2
+work=$(mktemp -d) pid=
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+# cpack rewrites the build tree's install_manifest.txt; a player's own install keeps its
+# manifest, so that it can still be removed by it.
+manifest=$build/install_manifest.txt
+[ ! -f "$manifest" ] || cp -p "$manifest" "$work/manifest"
+cleanup() {
+  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  if [ -f "$work/manifest" ]; then cp -p "$work/manifest" "$manifest"; else rm -f "$manifest"; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" ||
+  { cat "$work/cpack.log"; fail "cpack made no package"; }
+deb=$(echo "$work"/quellabox_*.deb) root=$work/root
+dpkg-deb -x "$deb" "$root"
+
+packaged=(games/{quellabox,vts-make} "$libdir"/quellabox/{Quellabox,BackgroundMusic.wav}
+  share/{applications/com.example.quellabox.desktop,metainfo/com.example.quellabox.metainfo.xml}
+  share/doc/quellabox/{copyright,changelog.gz} share/quellabox/examples/{alphabet,home_row}.vts
+  share/quellabox/examples/long_mixed.vts
+  share/icons/hicolor/{16x16,32x32,48x48,128x128,256x256}/apps/quellabox.png)
+diff -u <(printf 'usr/%s\n' "${packaged[@]}" | sort) \
+  <(cd "$root" && find . ! -type d | sed 's|^\./||' | sort) ||
+  fail "the packaged files differ from the game's (- expected, + packaged)"
+link=$root/usr/games/quellabox
+[[ $(readlink "$link") != /* ]] || fail "the command link is absolute: $(readlink "$link")"
+[ "$link" -ef "$root/usr/$libdir/quellabox/Quellabox" ] ||
+  fail "the command link misses the program"
+
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the section is not games"
+# Loaded at run time, found by no linker; libqt6multimedia6 shows that dpkg-shlibdeps ran.
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in qt6-qpa-plugins fonts-wqy-microhei libqt6multimedia6; do
+  tr -s ', ' '\n' <<<"$depends" | grep -qx "$package" || fail "Depends lacks $package: $depends"
+done
+lintian --fail-on error "$deb" || fail "lintian finds errors"
+
+[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the packaged program was not started"; exit 77; }
+"$link" &
+pid=$!
+for _ in $(seq 300); do
+  xdotool search --all --pid "$pid" --name '^Game-start dialog' >/dev/null && exit 0
+  kill -0 "$pid" 2>/dev/null || fail "the packaged program ended before its start dialog"
+  sleep 0.1
+done
+fail "the packaged program showed no start dialog within 30 s"
