@@ -48,7 +48,12 @@ for package in qt6-qpa-plugins fonts-wqy-microhei libqt6multimedia6; do
 done
 lintian --fail-on error "$deb" || fail "lintian finds errors"
 
-[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the packaged program was not started"; exit 77; }
+if [ -z "${DISPLAY:-}" ]; then
+  # scripts/test.sh always gives a display: a missing one there is a failure.
+  [ -z "${CI:-}${QUELLABOX_REQUIRE_DESKTOP:-}" ] || fail "no DISPLAY"
+  echo "no DISPLAY: the packaged program was not started"
+  exit 77
+fi
 "$link" &
 pid=$!
 for _ in $(seq 300); do
