@@ -31,7 +31,6 @@ class GameTest : public ::testing::Test {
     for (int id : ids) texts.push_back(w.Text(id));
     return texts;
   }
-  void ChooseKeyFile(const std::string& bytes) { host.AnswerFileDialog(dir.Write("k.vts", bytes)); }
   // Arms with the button, clicks into the box and lets the countdown run to the first key.
   void StartAndReachFirstTick(int modeButton) {
     w.Click(modeButton);
