@@ -158,6 +158,7 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
                         : caption);
     button->setAccessibleName(caption);
   }
+  if (!control.accessibleName.empty()) widget->setAccessibleName(Qs(control.accessibleName));
   const bool input = control.kind == ControlKind::PushButton ||
                      control.kind == ControlKind::CheckBox || control.kind == ControlKind::Edit;
   widget->setFocusPolicy(!input                   ? Qt::NoFocus
