@@ -282,7 +282,8 @@ void QtDialogWindow::reject() { m_dialog.OnCommand(IDCANCEL); }
 
 void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter && event->modifiers() == Qt::NoModifier) {
+  // Keypad Enter comes with the keypad modifier; it is Enter all the same.
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     // Enter on a push button clicks it; anywhere else it is the OK command.
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
       button->click();
