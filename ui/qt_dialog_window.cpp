@@ -70,8 +70,11 @@ QFont FontForSpec(const FontSpec& spec) {
 }
 
 QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    // A window with no owner is the program's own top-level window, listed in taskbars
+    // and window switchers; the ones it opens stay dialogs over it.
+    : QDialog(owner, (owner ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
       m_dialog(dialog),
       m_template(tpl),
       m_systemMenu(new QMenu(this)) {
