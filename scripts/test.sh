@@ -16,6 +16,8 @@ cd "$ROOT"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 start_test_services
+# The desktop is there now: the end-to-end tests must run, never skip.
+export QUELLABOX_REQUIRE_DESKTOP=1
 
 echo "== Fuzzers"
 "$ROOT/scripts/run_fuzzers.sh" "${QUELLABOX_FUZZ_SECONDS:-15}"
