@@ -203,9 +203,9 @@ class Program:
         """Arms the mode (a Fixed one is armed already) and clicks into the input box."""
         if mode:
             click(find(window, pyatspi.ROLE_PUSH_BUTTON, mode))
-        focus(self.pid, MAIN)
         box = find(window, pyatspi.ROLE_TEXT)
         self.wait("the input box to open", lambda: has(box, pyatspi.STATE_ENABLED))
+        focus(self.pid, MAIN)
         click(box)
         self.wait("the input box to take the focus", lambda: has(box, pyatspi.STATE_FOCUSED))
 
