@@ -41,6 +41,7 @@ ControlTemplate ControlFrom(const QJsonObject& json) {
   control.width = rect.at(2).toInt();
   control.height = rect.at(3).toInt();
   control.resource = json["resource"].toInt();
+  control.accessibleName = json["accessibleName"].toString().toStdString();
   return control;
 }
 

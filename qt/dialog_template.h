@@ -14,6 +14,8 @@ struct ControlTemplate {
   std::vector<std::string> styles;  // "group", "tabstop", "center", "default", ...
   int x = 0, y = 0, width = 0, height = 0;
   int resource = 0;  // icon or bitmap resource of a picture control
+  // What a screen reader calls a control that shows no caption of its own.
+  std::string accessibleName;
 
   bool Has(const std::string& style) const;
 };

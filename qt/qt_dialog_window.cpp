@@ -67,8 +67,11 @@ QFont FontForSpec(const FontSpec& spec) {
 }
 
 QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    // A window with no owner is the program's own top-level window, listed in taskbars
+    // and window switchers; the ones it opens stay dialogs over it.
+    : QDialog(owner, (owner ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
       m_dialog(dialog),
       m_template(tpl),
       m_systemMenu(new QMenu(this)) {
@@ -155,6 +158,7 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
                         : caption);
     button->setAccessibleName(caption);
   }
+  if (!control.accessibleName.empty()) widget->setAccessibleName(Qs(control.accessibleName));
   const bool input = control.kind == ControlKind::PushButton ||
                      control.kind == ControlKind::CheckBox || control.kind == ControlKind::Edit;
   widget->setFocusPolicy(!input                   ? Qt::NoFocus
@@ -262,7 +266,8 @@ void QtDialogWindow::reject() { m_dialog.OnCommand(ids::kCancel); }
 
 void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter && event->modifiers() == Qt::NoModifier) {
+  // Keypad Enter comes with the keypad modifier; it is Enter all the same.
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     // Enter on a push button clicks it; anywhere else it is the OK command.
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
       button->click();

@@ -7,6 +7,8 @@ start_test_services() {
   while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
     display=$((display + 1))
   done
+  # -noreset: else the server resets when its last client leaves (the buses below connect
+  # and leave while they start), and a program that connects just then cannot.
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$display"

@@ -19,6 +19,8 @@ echo "== Plain layers on Windows"
 "$ROOT/scripts/check_windows_layers.sh"
 
 start_test_services
+# The desktop is there now: the end-to-end tests must run, never skip.
+export QUELLABOX_REQUIRE_DESKTOP=1
 
 echo "== Fuzzers"
 "$ROOT/scripts/run_fuzzers.sh" "${QUELLABOX_FUZZ_SECONDS:-15}"

@@ -1,9 +1,15 @@
-"""The desktop as a player and a screen reader meet it: what the accessibility bus shows,
-waits on it with a deadline, and real X input through xdotool."""
+"""The desktop that scripts/test.sh starts, as a player and a screen reader meet it: X input
+by xdotool, the accessibility bus, xprop, and copies of the installed program to play."""
 
+import os
 import re
+import shutil
+import signal
 import subprocess
+import sys
+import tempfile
 import time
+import unittest
 import warnings
 
 import pyatspi
@@ -12,182 +18,214 @@ from gi.repository import GLib
 # pyatspi calls interface getters that its own libatspi marks as deprecated.
 warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
 
-# Generous, since CI runs the whole suite on two cores; a wait that holds ends early.
-TIMEOUT = 15.0
-POLL_SECONDS = 0.01
+TIMEOUT = 15.0  # generous for two busy cores; a wait that holds ends at once
+# The captions of the start dialog, the main window and every message box.
+START, MAIN, MESSAGE = "Game-start dialog   [game by orlavo]", "VANTOSH", "Quellabox"
 
 
-def pump(seconds=0.0):
-    """Lets the bus deliver its events to our listeners, for at least `seconds`."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
+def wait_until(what, probe, give_up=lambda: None):
+    """Polls probe() until it gives neither None nor False (a raise is a no), returns that."""
+    end, last = time.monotonic() + TIMEOUT, None
     while True:
-        while context.iteration(False):
+        # pyatspi sees new windows and changed names only while GLib's loop runs.
+        while GLib.MainContext.default().iteration(False):
             pass
-        if time.monotonic() >= end:
-            return
-        time.sleep(POLL_SECONDS)
-
-
-def wait_until(what, probe, timeout=TIMEOUT, give_up=None):
-    """Polls `probe` until it returns something true and returns that. A probe that raises
-    counts as not yet: a window may vanish or be half made while we look. `give_up` may
-    tell why waiting on is pointless (the program ended); then it fails at once."""
-    end = time.monotonic() + timeout
-    last = None
-    while True:
-        pump()
         try:
             value = probe()
-            if value:
+            if value is not None and value is not False:
                 return value
         except Exception as error:  # pylint: disable=broad-except
-            last = "%s: %s" % (type(error).__name__, error)
-        reason = give_up() if give_up else None
-        if reason:
-            raise AssertionError("while waiting for %s: %s" % (what, reason))
-        if time.monotonic() >= end:
-            raise AssertionError("waited %.1f s for %s%s" % (
-                timeout, what, "; last error: " + last if last else ""))
-        time.sleep(POLL_SECONDS)
-
-
-def wait_for_value(what, read, wanted, timeout=TIMEOUT, give_up=None):
-    """Polls `read` until it gives `wanted`; a failure tells what it gave last."""
-    seen = []
-
-    def probe():
-        seen.append(read())
-        return seen[-1] == wanted
-
-    try:
-        wait_until(what, probe, timeout, give_up)
-    except AssertionError as error:
-        raise AssertionError("%s; it showed %r" % (error, seen[-1] if seen else None)) from None
+            last = error
+        why = give_up() or (time.monotonic() > end and "no luck in %.0f s" % TIMEOUT)
+        if why:
+            raise AssertionError("waiting for %s: %s (last error: %r)" % (what, why, last))
+        time.sleep(0.01)
 
 
 def name(accessible):
-    """The accessible name as the program says it now, not as a cache remembers it."""
-    accessible.clear_cache()
+    accessible.clear_cache()  # the name as the program says it now
     return accessible.name
-
-
-def text(accessible):
-    """The whole text of an input box, through the Text interface."""
-    return accessible.queryText().getText(0, -1)
 
 
 def children(accessible):
     accessible.clear_cache()
-    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+    found = map(accessible.getChildAtIndex, range(accessible.childCount))
+    return [child for child in found if child is not None]
 
 
-def find(root, role, wanted_name=None):
-    """The first descendant of `root` with this role (and name), depth first; or None."""
+def find(root, role, wanted=None):
+    """The first descendant of root with this role (and name), depth first, or None."""
     for child in children(root):
-        if child is None:
-            continue
-        if child.getRole() == role and (wanted_name is None or name(child) == wanted_name):
+        if child.getRole() == role and wanted in (None, name(child)):
             return child
-        found = find(child, role, wanted_name)
+        found = find(child, role, wanted)
         if found is not None:
             return found
     return None
 
 
-def applications(pid):
-    """The programs on the bus whose process is `pid`."""
-    return [app for app in children(pyatspi.Registry.getDesktop(0))
-            if app is not None and app.get_process_id() == pid]
+def has(accessible, state):
+    return accessible.getState().contains(state)
 
 
-def top_window(app, role, wanted_name):
-    """A top-level window of the program, by role and caption; or None."""
-    for window in children(app):
-        if window is not None and window.getRole() == role and name(window) == wanted_name:
-            return window
-    return None
+def hear_names(on_close):
+    """Listens for name changes as a screen reader does; the list fills with (source, name)."""
+    heard, event = [], "object:property-change:accessible-name"
+    listener = lambda change: heard.append((change.source, name(change.source)))  # noqa: E731
+    pyatspi.Registry.registerEventListener(listener, event)
+    on_close(pyatspi.Registry.deregisterEventListener, listener, event)
+    return heard
 
 
-def centre(accessible):
-    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    if box.width <= 0 or box.height <= 0:
-        raise AssertionError("%r has no place on the screen" % name(accessible))
-    return box.x + box.width // 2, box.y + box.height // 2
-
-
-def _xdotool(*args):
-    subprocess.run(("xdotool",) + args, check=True, timeout=TIMEOUT)
+def xdotool(*args):
+    return subprocess.run(("xdotool",) + args, check=True, capture_output=True, text=True,
+                          timeout=TIMEOUT).stdout
 
 
 def click(accessible):
     """A real left click in the middle of the control, where the screen shows it."""
-    x, y = centre(accessible)
-    # No --sync: it waits for a move forever when the pointer is there already. XTEST
-    # events keep their order, so the click lands where the pointer went.
-    _xdotool("mousemove", str(x), str(y), "click", "1")
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
 
 
-def press(*keys):
-    """Key presses (X key names such as Return, Escape) to the window that has the focus."""
-    _xdotool("key", "--clearmodifiers", *keys)
+def press(key):
+    """A key by its X name (Return, KP_Enter, Escape) to the window that has the focus."""
+    xdotool("key", "--clearmodifiers", key)
 
 
-def type_text(characters):
-    """Types text, non-ASCII characters included, into the focused window."""
-    # xdotool types a character missing from the keyboard map by binding it to a spare key
-    # for the moment; given less than about 40 ms, the program may read the map after it
-    # was put back and lose the character. ASCII needs no binding and goes at full speed.
-    for run in re.findall(r"[\x00-\x7f]+|[^\x00-\x7f]+", characters):
-        delay = "15" if run.isascii() else "80"
-        _xdotool("type", "--clearmodifiers", "--delay", delay, run)
+def type_text(text):
+    # xdotool maps a character missing from the keyboard to a spare key for a moment: slower.
+    for run in re.findall(r"[\x00-\x7f]+|[^\x00-\x7f]+", text):
+        xdotool("type", "--clearmodifiers", "--delay", "15" if run.isascii() else "80", run)
 
 
 def x_window(pid, caption):
-    """The X window of process `pid` with this caption."""
-    found = subprocess.run(
-        ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name",
-         "^%s$" % re.escape(caption)],
-        capture_output=True, text=True, timeout=TIMEOUT, check=False)
-    window_ids = found.stdout.split()
-    if not window_ids:
-        raise AssertionError("no X window %r of process %d" % (caption, pid))
-    return window_ids[0]
+    # xdotool fails when it finds none, and may when a window goes away while it searches.
+    return wait_until("the X window %r" % caption, lambda: int(xdotool(
+        "search", "--all", "--onlyvisible", "--pid", str(pid), "--name",
+        "^%s$" % re.escape(caption)).split()[0]))
 
 
-def focus_x_window(pid, caption):
-    """Gives the keyboard focus to the program's window with this caption. With no window
-    manager the focus stays with the window that took it last, so a test that plays two
-    copies must move it."""
-    _xdotool("windowfocus", "--sync", x_window(pid, caption))
+def focus(pid, caption):
+    """With no window manager the focus stays where it went last: send it to this window."""
+    xdotool("windowfocus", "--sync", str(x_window(pid, caption)))
 
 
-def move_x_window(pid, caption, x, y):
-    """Moves a window, so that two copies' windows, both centred, no longer cover each
-    other."""
-    _xdotool("windowmove", "--sync", x_window(pid, caption), str(x), str(y))
+def window_kind(pid, caption):
+    """What window managers see: the window's types, owner, and if it skips the taskbar."""
+    shown = subprocess.run(["xprop", "-id", str(x_window(pid, caption)), "_NET_WM_WINDOW_TYPE",
+                            "WM_TRANSIENT_FOR", "_NET_WM_STATE"], check=True, capture_output=True,
+                           text=True, timeout=TIMEOUT).stdout
+    return (re.findall(r"_NET_WM_WINDOW_TYPE_(\w+)", shown),
+            re.findall(r"WM_TRANSIENT_FOR\(WINDOW\): window id # (\w+)", shown),
+            "_NET_WM_STATE_SKIP_TASKBAR" in shown)
 
 
-class NameEvents:
-    """Listens on the bus for name changes, as a screen reader does, and notes each with
-    the name that the source carried when the event came in."""
+def alive(pid):
+    try:
+        with open("/proc/%s/stat" % pid, "rb") as stat:
+            return stat.read().rsplit(b")", 1)[1].split()[0] != b"Z"
+    except OSError:
+        return False
 
-    EVENT = "object:property-change:accessible-name"
 
-    def __init__(self):
-        self.seen = []
-        pyatspi.Registry.registerEventListener(self._on_event, self.EVENT)
+class Copy:
+    """The installed program's folder in a new temporary one; on_close(f) cleans it up."""
 
-    def _on_event(self, event):
-        try:
-            # Qt's event names its source; a reader asks the source for the new name at once.
-            self.seen.append((event.source, name(event.source)))
-        except Exception:  # pylint: disable=broad-except
-            pass  # The window went away before we could ask.
+    def __init__(self, on_close):
+        self.root = tempfile.mkdtemp(prefix="quellabox-e2e-")
+        self.program = os.path.join(self.root, "game", "Quellabox")
+        self.log = os.path.join(self.root, "program.log")
+        shutil.copytree(os.environ["QUELLABOX_INSTALLED"], os.path.dirname(self.program))
+        on_close(self.close)
 
-    def names_of(self, accessible):
-        pump()
-        return [seen_name for source, seen_name in self.seen if source == accessible]
+    def start(self):
+        home = os.path.join(self.root, "home")
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   HOME=home, XDG_DATA_HOME=home + "/data", XDG_CONFIG_HOME=home + "/config")
+        with open(self.log, "ab") as log:
+            process = subprocess.Popen([self.program], cwd=self.root, env=env, stdout=log,
+                                       stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
+        return Program(process.pid, process)
+
+    def pids(self):
+        """The live processes of this copy: ours, and those that Reset started."""
+        def runs_it(pid):
+            try:
+                return os.readlink("/proc/%s/exe" % pid) == self.program and alive(pid)
+            except OSError:
+                return False
+        return [int(pid) for pid in os.listdir("/proc") if pid.isdigit() and runs_it(pid)]
 
     def close(self):
-        pyatspi.Registry.deregisterEventListener(self._on_event, self.EVENT)
+        for pid in self.pids():
+            os.kill(pid, signal.SIGKILL)
+        wait_until("the copy's programs to end", lambda: not self.pids())
+        with open(self.log, errors="replace") as log:
+            print(log.read(), end="")  # ctest shows it for a failed test
+        shutil.rmtree(self.root)
+
+
+class Program:
+    """One running program, seen on the accessibility bus."""
+
+    def __init__(self, pid, process=None):
+        self.pid, self.process = pid, process
+        self.app = self.wait("process %d on the accessibility bus" % pid, lambda: next(
+            (app for app in children(pyatspi.Registry.getDesktop(0))
+             if app.get_process_id() == pid), None))
+
+    def wait(self, what, probe):
+        """Waits while the program runs; its end fails the wait at once."""
+        return wait_until(what, probe, lambda: not alive(self.pid) and "the program ended")
+
+    def window(self, caption, text=None):
+        """Waits for a shown window with this caption (and a label with this text)."""
+        return self.wait("the window %r %s" % (caption, text or ""), lambda: next(
+            (window for window in children(self.app) if name(window) == caption
+             and has(window, pyatspi.STATE_SHOWING)
+             and (text is None or find(window, pyatspi.ROLE_LABEL, text) is not None)), None))
+
+    def focused(self, window, control):
+        """Gives the window the keyboard focus and waits until the control has it."""
+        focus(self.pid, name(window))
+        self.wait("%r to have the focus" % name(control),
+                  lambda: has(control, pyatspi.STATE_FOCUSED))
+
+    def enter(self):
+        """Return on the start dialog's focused default button opens the main window."""
+        start = self.window(START)
+        self.focused(start, find(start, pyatspi.ROLE_PUSH_BUTTON, "STRAT GAME"))
+        press("Return")
+        return self.window(MAIN)
+
+    def start_game(self, window, mode=None):
+        """Arms the mode (a Fixed one is armed already) and clicks into the input box."""
+        if mode:
+            click(find(window, pyatspi.ROLE_PUSH_BUTTON, mode))
+        box = find(window, pyatspi.ROLE_TEXT)
+        self.wait("the input box to open", lambda: has(box, pyatspi.STATE_ENABLED))
+        focus(self.pid, MAIN)
+        click(box)
+        self.wait("the input box to take the focus", lambda: has(box, pyatspi.STATE_FOCUSED))
+
+    def next_key(self, display, after):
+        """Waits until the display shows a key (a letter, perhaps marked), not `after`."""
+        return self.wait("a key after %r" % after, lambda: next((
+            shown for shown in [name(display)]
+            if shown != after and len(shown.rstrip("*")) == 1 and not shown.isdigit()), None))
+
+    def ended(self):
+        """Waits for the program to end; returns its exit status if we started it."""
+        wait_until("the program to end", lambda: not alive(self.pid))
+        return self.process and self.process.wait()
+
+
+def main():
+    missing = [var for var in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS") if not os.environ.get(var)]
+    if missing:
+        print("No %s: scripts/test.sh starts the X display and the accessibility bus."
+              % " and ".join(missing))
+        required = os.environ.get("CI") or os.environ.get("QUELLABOX_REQUIRE_DESKTOP") == "1"
+        sys.exit(1 if required else 77)  # 77: ctest's skip, for a bare ctest
+    unittest.main(module="__main__", verbosity=2, warnings=False)  # keeps our filter
