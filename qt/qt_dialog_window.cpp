@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 #include "qt/resources.h"
 #include "seam/dialog.h"
@@ -185,8 +187,23 @@ int QtDialogWindow::Run() {
     }
   }
   m_running = true;
-  return exec();
+  const QPointer<QtDialogWindow> below = std::exchange(s_topmost, this);
+  const int code = parentWidget() ? exec() : RunAsOwnWindow();
+  s_topmost = below;
+  return code;
 }
+
+int QtDialogWindow::RunAsOwnWindow() {
+  // A window of its own blocks no other, and exec() would mark it modal to the window
+  // manager, which some taskbars leave out; a plain event loop runs it just the same.
+  show();
+  QEventLoop loop;
+  connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::DialogExec);
+  return result();
+}
+
+QtDialogWindow* QtDialogWindow::Topmost() { return s_topmost; }
 
 QWidget* QtDialogWindow::Item(int id) const { return m_items.value(id, nullptr); }
 

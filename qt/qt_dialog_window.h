@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMap>
+#include <QPointer>
 
 #include "qt/dialog_template.h"
 #include "seam/dialog_window.h"
@@ -21,6 +22,8 @@ class QtDialogWindow : public QDialog, public DialogWindow {
 
   // Runs the dialog: OnInitDialog, then the modal loop unless it ended already.
   int Run();
+  // The newest window that runs, if any: the owner of what opens now.
+  static QtDialogWindow* Topmost();
 
   std::string ItemText(int id) const override;
   void SetItemText(int id, const std::string& text) override;
@@ -48,6 +51,9 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   void ShowSystemMenu(const QPoint& at);
   int DialogUnitsX(int units) const;
   int DialogUnitsY(int units) const;
+  int RunAsOwnWindow();
+
+  static inline QPointer<QtDialogWindow> s_topmost;
 
   CDialog& m_dialog;
   DialogTemplate m_template;

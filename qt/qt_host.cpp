@@ -23,9 +23,11 @@ namespace {
 
 QString Qs(const std::string& text) { return QString::fromUtf8(text.c_str(), int(text.size())); }
 
-// The window that owns a new dialog or message box: the open modal window, if shown.
+// The window that owns a new dialog or message box: the open modal one, else the newest
+// window of the program, if shown.
 QWidget* Owner() {
   QWidget* modal = QApplication::activeModalWidget();
+  if (!modal) modal = QtDialogWindow::Topmost();
   return modal && modal->isVisible() ? modal : nullptr;
 }
 

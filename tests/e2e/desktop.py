@@ -112,13 +112,13 @@ def focus(pid, caption):
 
 
 def window_kind(pid, caption):
-    """What window managers see: the window's types, owner, and if it skips the taskbar."""
+    """What window managers see: the window's types, its owner and its states."""
     shown = subprocess.run(["xprop", "-id", str(x_window(pid, caption)), "_NET_WM_WINDOW_TYPE",
                             "WM_TRANSIENT_FOR", "_NET_WM_STATE"], check=True, capture_output=True,
                            text=True, timeout=TIMEOUT).stdout
     return (re.findall(r"_NET_WM_WINDOW_TYPE_(\w+)", shown),
             re.findall(r"WM_TRANSIENT_FOR\(WINDOW\): window id # (\w+)", shown),
-            "_NET_WM_STATE_SKIP_TASKBAR" in shown)
+            re.findall(r"_NET_WM_STATE_(\w+)", shown))
 
 
 def alive(pid):

@@ -11,7 +11,8 @@ import pyatspi
 from desktop import (MAIN, MESSAGE, START, Copy, Program, children, click, find, focus, has,
                      hear_names, main, name, press, type_text, wait_until, window_kind, x_window)
 
-TOP_LEVEL = (["NORMAL"], [], False)  # a window of its own: in taskbars and window switchers
+# A window of its own, neither modal nor skipping the taskbar: taskbars and switchers list it.
+TOP_LEVEL = (["NORMAL"], [], [])
 
 
 def names(window, template_id):
