@@ -61,9 +61,10 @@ TEST_F(GameTest, Arming_HellModeAsksAndACancelledFileOffersTheWebsite) {
 }
 
 TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksAndResetStartsANewCopy) {
-  const std::function<void(ScriptedWindow&)> ways[] = {[](ScriptedWindow& w) { w.PressEscape(); },
-                                                       [](ScriptedWindow& w) { w.CloseBox(); },
-                                                       [](ScriptedWindow& w) { w.Click(kExit); }};
+  const std::function<void(CGameDialog&, ScriptedWindow&)> ways[] = {
+      [](CGameDialog&, ScriptedWindow& w) { w.PressEscape(); },
+      [](CGameDialog& game, ScriptedWindow&) { game.OnSysCommand(kCloseCommand); },
+      [](CGameDialog&, ScriptedWindow& w) { w.Click(kExit); }};
   for (const auto& way : ways) {
     for (const int answer : {kCancel, kOk}) {
       CGameDialog game(host);
@@ -75,7 +76,7 @@ TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksAndResetStartsANewCopy) {
         EXPECT_EQ(text + " " + window.Text(kDisplay), "Really? 2");
         return answer;
       });
-      way(window);
+      way(game, window);
       EXPECT_EQ(window.ended, answer == kOk);
       window.EndDialog(0);  // its timers stop before the dialog goes
     }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -10,29 +13,136 @@
 #include <vector>
 
 #include "seam/dialog.h"
+#include "seam/ids.h"
 
-class ScriptedHost;
+// The host for tests: a virtual clock, scripted answers for every modal run, and a record
+// of everything that would leave the process.
+class ScriptedHost : public Host {
+ public:
+  class Window;
+  using Script = std::function<void(Window&)>;
+  using BoxScript = std::function<int(const std::string& text)>;
 
-// A dialog's window under the scripted host: its controls as plain state, driven by a
-// test as a player drives the real window.
-class ScriptedWindow : public DialogWindow {
+  // Virtual time: due ticks fire in time order, ties in the order the timers were set.
+  void Advance(int ms) {
+    const std::int64_t target = m_now + ms;
+    for (;;) {
+      auto due = std::min_element(m_timers.begin(), m_timers.end(),
+                                  [](const Timer& a, const Timer& b) { return a.due < b.due; });
+      if (due == m_timers.end() || due->due > target) break;
+      m_now = due->due;
+      due->due += due->period;
+      std::rotate(due, due + 1, m_timers.end());
+      m_timers.back().dialog->OnTimer(m_timers.back().id);
+    }
+    m_now = std::max(m_now, target);  // a script inside a tick may have let more time pass
+  }
+  // A dialog's script plays inside its modal run; with none queued it ends with kCancel.
+  void OnModal(int templateId, Script script) { m_modal[templateId].push_back(script); }
+  // Answers for message boxes in order; with none queued a box answers kOk.
+  void AnswerBox(BoxScript script) { m_boxes.push_back(script); }
+  void AnswerBox(int answer) {
+    AnswerBox([answer](const std::string&) { return answer; });
+  }
+  void AnswerFileDialog(std::optional<std::string> path) { m_files.push_back(path); }
+  // Makes the dialog's window and runs OnInitDialog; the test plays on the window.
+  Window& Open(CDialog& dialog);
+
+  std::vector<std::string> boxes;  // the texts of the message boxes, in order
+  std::vector<std::string> opened, started;
+  std::vector<std::string> sounds;  // the paths played, "stop" for a stop
+  std::string executablePath = "/opt/quellabox/Quellabox";
+  std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
+  bool failSaves = false;
+
+  int RunModal(CDialog& dialog) override;
+  int ShowMessageBox(const std::string& text, MessageButtons) override {
+    boxes.push_back(text);
+    return m_boxes.empty() ? ids::kOk : Next(m_boxes)(text);
+  }
+  std::optional<std::string> ChooseFileToOpen(const OpenFileRequest&) override {
+    return m_files.empty() ? std::nullopt : Next(m_files);
+  }
+  void ShellOpen(const std::string& target) override { opened.push_back(target); }
+  void StartProgram(const std::string& path) override { started.push_back(path); }
+  void PlayLooping(const std::string& path) override { sounds.push_back(path); }
+  void StopSound() override { sounds.push_back("stop"); }
+  std::int64_t CalendarTime() override { return calendarEpoch + m_now / 1000; }
+  std::string ExecutablePath() override { return executablePath; }
+  std::string LoadText(int) override { return "About"; }
+  std::string DataDirectory(const std::string& beside) override { return beside; }
+  bool SaveFileAtomically(const std::string& path, const std::string& bytes) override {
+    return !failSaves && std::ofstream(std::filesystem::u8path(path), std::ios::binary)
+                             .write(bytes.data(), std::streamsize(bytes.size()))
+                             .flush()
+                             .good();
+  }
+
+ private:
+  struct Timer {
+    CDialog* dialog;
+    unsigned id;
+    int period;
+    std::int64_t due;
+  };
+  template <class T>
+  static T Next(std::deque<T>& queue) {
+    T next = queue.front();
+    queue.pop_front();
+    return next;
+  }
+  void RemoveTimers(CDialog* dialog, std::optional<unsigned> id = std::nullopt) {
+    m_timers.erase(
+        std::remove_if(m_timers.begin(), m_timers.end(),
+                       [&](const Timer& t) { return t.dialog == dialog && (!id || t.id == *id); }),
+        m_timers.end());
+  }
+
+  std::int64_t m_now = 0;
+  std::vector<Timer> m_timers;
+  std::map<int, std::deque<Script>> m_modal;
+  std::deque<BoxScript> m_boxes;
+  std::deque<std::optional<std::string>> m_files;
+  std::vector<std::unique_ptr<Window>> m_windows;
+};
+
+// A dialog's window under the scripted host: its controls as plain state, driven by a test
+// as a player drives the real window. Each move acts only where the real window lets it.
+class ScriptedHost::Window : public DialogWindow {
  public:
   struct Control {
     std::string text;
     int check = 0;
     bool enabled = true, visible = true;
   };
-  ScriptedWindow(ScriptedHost& host, CDialog& dialog) : m_host(host), m_dialog(dialog) {}
+  Window(ScriptedHost& host, CDialog& dialog) : m_host(host), m_dialog(dialog) {}
 
-  // What a player does; each acts only where the real window lets it.
-  void Click(int id);  // a push button, or a check box, which it also ticks or clears
-  void Focus(int id);  // clicks into a control
-  void Type(int id, const std::string& text);
-  void PressEscape();
-  void CloseBox();
-
+  // A push button, or a check box, which it also ticks or clears.
+  void Click(int id) {
+    if (!TakesInput(id)) return;
+    Focus(id);
+    controls[id].check ^= 1;
+    m_dialog.OnCommand(id);
+  }
+  void Focus(int id) {
+    if (!TakesInput(id) || std::exchange(m_focus, id) == id) return;
+    m_dialog.OnNotify(Notification::SetFocus, id);
+  }
+  void Type(int id, const std::string& text) {
+    Focus(id);
+    if (TakesInput(id)) controls[id].text += text;  // into the box as focusing left it
+  }
+  void PressEscape() {
+    if (!ended) m_dialog.OnCommand(ids::kCancel);
+  }
   const std::string& Text(int id) const { return controls[id].text; }
-  int TimerPeriod(unsigned id) const;  // 0 when the timer does not run
+  int TimerPeriod(unsigned id) const {  // 0 when the timer does not run
+    for (const Timer& timer : m_host.m_timers) {
+      if (timer.dialog == &m_dialog && timer.id == id) return timer.period;
+    }
+    return 0;
+  }
+
   mutable std::map<int, Control> controls;
   bool ended = false;
   int endCode = 0;
@@ -44,14 +154,21 @@ class ScriptedWindow : public DialogWindow {
   void EnableItem(int id, bool enable) override { controls[id].enabled = enable; }
   void ShowItem(int id, bool show) override { controls[id].visible = show; }
   void SetItemFont(int, const FontSpec&) override {}
-  void SetTimer(unsigned id, int periodMs) override;
-  void KillTimer(unsigned id) override;
-  void EndDialog(int code) override;
+  void SetTimer(unsigned id, int periodMs) override {
+    KillTimer(id);
+    const int period = std::max(periodMs, kMinimumTimerPeriodMs);
+    if (!ended) m_host.m_timers.push_back({&m_dialog, id, period, m_host.m_now + period});
+  }
+  void KillTimer(unsigned id) override { m_host.RemoveTimers(&m_dialog, id); }
+  void EndDialog(int code) override {
+    if (std::exchange(ended, true)) return;
+    endCode = code;
+    m_host.RemoveTimers(&m_dialog);
+  }
   void AppendSystemMenu(unsigned, const std::string&) override {}
   void SetIcon(int) override {}
 
  private:
-  friend class ScriptedHost;
   bool TakesInput(int id) const { return !ended && controls[id].enabled && controls[id].visible; }
 
   ScriptedHost& m_host;
@@ -59,60 +176,21 @@ class ScriptedWindow : public DialogWindow {
   int m_focus = 0;
 };
 
-// The host for tests: a virtual clock, scripted answers for every modal run, and a record
-// of everything that would leave the process.
-class ScriptedHost : public Host {
- public:
-  using ModalScript = std::function<void(ScriptedWindow&)>;
-  using BoxScript = std::function<int(const std::string& text)>;
+inline ScriptedHost::Window& ScriptedHost::Open(CDialog& dialog) {
+  m_windows.push_back(std::make_unique<Window>(*this, dialog));
+  Window& window = *m_windows.back();
+  dialog.AttachWindow(&window);
+  dialog.OnInitDialog();
+  return window;
+}
 
-  // Virtual time: due ticks fire in time order.
-  void Advance(int ms);
-  // A dialog's script plays inside its modal run; with none queued it ends with kCancel.
-  void OnModal(int templateId, ModalScript script) { m_modal[templateId].push_back(script); }
-  // Answers for message boxes in order; with none queued a box answers kOk.
-  void AnswerBox(BoxScript script) { m_boxes.push_back(script); }
-  void AnswerBox(int answer) {
-    AnswerBox([answer](const std::string&) { return answer; });
-  }
-  void AnswerFileDialog(std::optional<std::string> path) { m_files.push_back(path); }
-  // Makes the dialog's window and runs OnInitDialog; the test plays on the window.
-  ScriptedWindow& Open(CDialog& dialog);
+inline int ScriptedHost::RunModal(CDialog& dialog) {
+  Window& window = Open(dialog);
+  auto& scripts = m_modal[dialog.TemplateId()];
+  if (!window.ended && !scripts.empty()) Next(scripts)(window);
+  window.EndDialog(ids::kCancel);
+  dialog.DetachWindow();
+  return window.endCode;
+}
 
-  std::vector<std::string> boxes;  // the texts of the message boxes, in order
-  std::vector<std::string> opened, started;
-  std::vector<std::string> sounds;  // the paths played, "stop" for a stop
-  std::string executablePath = "/opt/quellabox/Quellabox";
-  std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
-  bool failSaves = false;
-
-  int RunModal(CDialog& dialog) override;
-  int ShowMessageBox(const std::string& text, MessageButtons buttons) override;
-  std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override;
-  void ShellOpen(const std::string& target) override { opened.push_back(target); }
-  void StartProgram(const std::string& path) override { started.push_back(path); }
-  void PlayLooping(const std::string& path) override { sounds.push_back(path); }
-  void StopSound() override { sounds.push_back("stop"); }
-  std::int64_t CalendarTime() override { return calendarEpoch + m_now / 1000; }
-  std::string ExecutablePath() override { return executablePath; }
-  std::string LoadText(int) override { return "About"; }
-  std::string DataDirectory(const std::string& beside) override { return beside; }
-  bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
-
- private:
-  friend class ScriptedWindow;
-  struct Timer {
-    ScriptedWindow* window;
-    unsigned id;
-    int period;
-    std::int64_t due;
-  };
-  void RemoveTimers(const std::function<bool(const Timer&)>& which);
-
-  std::int64_t m_now = 0;
-  std::vector<Timer> m_timers;
-  std::map<int, std::deque<ModalScript>> m_modal;
-  std::deque<BoxScript> m_boxes;
-  std::deque<std::optional<std::string>> m_files;
-  std::vector<std::unique_ptr<ScriptedWindow>> m_windows;
-};
+using ScriptedWindow = ScriptedHost::Window;
