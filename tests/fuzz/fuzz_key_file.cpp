@@ -12,18 +12,12 @@
 
 namespace {
 
-// Text mode: CR LF reaches the reader as LF; 0x1A ends the data.
-std::string Translated(const std::string& raw) {
+KeyFile Expected(const std::string& raw) {
+  // Text mode: CR LF reaches the reader as LF; 0x1A ends the data.
   std::string text;
   for (std::size_t i = 0; i < raw.size() && raw[i] != '\x1A'; ++i) {
-    const bool crBeforeLf = raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n';
-    if (!crBeforeLf) text += raw[i];
+    if (raw[i] != '\r' || i + 1 == raw.size() || raw[i + 1] != '\n') text += raw[i];
   }
-  return text;
-}
-
-KeyFile Expected(const std::string& raw) {
-  const std::string text = Translated(raw);
   KeyFile file;
   file.count = std::atoi(text.substr(0, 8).c_str());
   if (file.count > 0 && text.size() > 8) {
