@@ -24,43 +24,38 @@ using namespace ids;
 
 namespace {
 
-// A dialog that notes every command its real window sends it.
-class Recorder : public CDialog {
- public:
-  using CDialog::CDialog;
-  std::vector<int> commands;
-
+// The game window's template on a dialog that notes every command its window sends it.
+class QtWindow : public ::testing::Test, public CDialog {
  protected:
+  QtWindow() : CDialog(host, kGameDialog) {}
   bool OnRoute(Notification event, int id) override {
     if (event == Notification::Clicked) commands.push_back(id);
     return true;
   }
+
+  ScriptedHost host;
+  std::vector<int> commands;
+  QtDialogWindow window{*this, *LoadDialogTemplate(kGameDialog), nullptr};
 };
 
-TEST(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
-  ScriptedHost host;
-  Recorder dialog(host, kGameDialog);
-  QtDialogWindow window(dialog, *LoadDialogTemplate(kGameDialog), nullptr);
+TEST_F(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
   window.show();
   QWidget* input = window.findChild<QLineEdit*>("1007");
   QWidget* exit = window.findChild<QPushButton*>("1002");
   QWidget* hell = window.findChild<QCheckBox*>("1013");
   for (const Qt::KeyboardModifier keypad : {Qt::NoModifier, Qt::KeypadModifier}) {
     const Qt::Key enter = keypad ? Qt::Key_Enter : Qt::Key_Return;
-    dialog.commands.clear();
+    commands.clear();
     for (QWidget* target : {input, exit, hell}) {
       target->setFocus();
       QTest::keyClick(target, enter, keypad);
     }
     QTest::keyClick(input, Qt::Key_Escape);
-    EXPECT_EQ(dialog.commands, (std::vector<int>{kOk, kExit, kOk, kCancel})) << keypad;
+    EXPECT_EQ(commands, (std::vector<int>{kOk, kExit, kOk, kCancel})) << keypad;
   }
 }
 
-TEST(QtWindow, TimersArePreciseRestartWithTheNewPeriodAndNeverRunBelow10Ms) {
-  ScriptedHost host;
-  Recorder dialog(host, kGameDialog);
-  QtDialogWindow window(dialog, *LoadDialogTemplate(kGameDialog), nullptr);
+TEST_F(QtWindow, TimersArePreciseRestartWithTheNewPeriodAndNeverRunBelow10Ms) {
   window.SetTimer(1, 700);
   auto* timer = window.findChild<QTimer*>();
   for (const auto& [asked, runs] : {std::pair{680, 680}, {10, 10}, {0, 10}, {-25, 10}}) {
@@ -107,7 +102,7 @@ bool Fits(QWidget* widget) {
   return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
-TEST(QtWindow, EveryCaptionShowsWholeInItsControl) {
+TEST(QtDialogs, EveryCaptionShowsWholeInItsControl) {
   SubstituteTemplateFonts();
   ScriptedHost host;
   host.OnModal(kStartDialog, [](ScriptedWindow& start) { start.Click(kOk); });
