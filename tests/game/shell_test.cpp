@@ -43,21 +43,21 @@ TEST_F(GameTest, Arming_CountsDownOnceAndDiscardsWhatWasTyped) {
   EXPECT_EQ(w.TimerPeriod(TIMER_COUNTDOWN), 0);
 }
 
-TEST_F(GameTest, Arming_HellModeAsksAndACancelledFileOffersTheWebsite) {
+TEST_F(GameTest, Website_OfferedForACancelledFileAndOpenedFromHelpAndAbout) {
   w.Click(kHellMode);
   host.AnswerBox(kCancel);
-  w.Click(kRandomMode);
-  EXPECT_EQ(w.Text(kMode), "Mode:None");
-  w.Click(kRandomMode);
+  w.Click(kFixedMode);  // Hell mode is asked about first; Cancel arms nothing
   w.Click(kNoSpeedChange);
-  w.Click(kFixedMode);  // no question with No speed change; the website is offered
-  EXPECT_EQ(Strings(host.boxes.begin(), host.boxes.begin() + 3),
-            (Strings{"Are you sure you choose [Hell mode] ? It's really diffault!",
-                     "Are you sure you choose [Hell mode] ? It's really diffault!", "Good luck!"}));
-  EXPECT_NE(host.boxes.at(3).find(std::string("website(") + kWebsiteAddress + ")."),
+  w.Click(kFixedMode);  // no question with No speed change; no file chosen
+  EXPECT_EQ(host.boxes.at(0), "Are you sure you choose [Hell mode] ? It's really diffault!");
+  EXPECT_NE(host.boxes.at(1).find(std::string("website(") + kWebsiteAddress + ")."),
             std::string::npos);
-  EXPECT_EQ(host.opened, Strings{kWebsiteAddress});
-  EXPECT_EQ(w.Text(kMode), "Mode:Random");
+  EXPECT_EQ(w.Text(kMode), "Mode:None");
+  host.OnModal(kHelpDialog, [](ScriptedWindow& help) { help.Click(kVisitWebsite); });
+  host.OnModal(kAboutDialog, [](ScriptedWindow& about) { about.Click(kVisitWebsite); });
+  w.Click(kHowToPlay);
+  dlg.OnSysCommand(kAboutCommand);
+  EXPECT_EQ(host.opened, (Strings{kWebsiteAddress, kWebsiteAddress, kWebsiteAddress}));
 }
 
 TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksAndResetStartsANewCopy) {
@@ -84,17 +84,6 @@ TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksAndResetStartsANewCopy) {
   w.Click(kReset);
   EXPECT_TRUE(w.ended);
   EXPECT_EQ(host.started, Strings{host.executablePath});
-}
-
-TEST_F(GameTest, HelpAndAboutOpenTheWebsite) {
-  host.OnModal(kHelpDialog, [](ScriptedWindow& help) {
-    EXPECT_NE(help.Text(kHelpText).find(kWebsiteAddress), std::string::npos);
-    help.Click(kVisitWebsite);
-  });
-  host.OnModal(kAboutDialog, [](ScriptedWindow& about) { about.Click(kVisitWebsite); });
-  w.Click(kHowToPlay);
-  dlg.OnSysCommand(kAboutCommand);
-  EXPECT_EQ(host.opened, (Strings{kWebsiteAddress, kWebsiteAddress}));
 }
 
 }  // namespace
