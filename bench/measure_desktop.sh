@@ -35,7 +35,14 @@ work=$(mktemp -d)
 started=()
 cleanup() {
   for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
-  [ -z "${OWN_PULSE:-}" ] || pactl exit >/dev/null 2>&1 || true
+  if [ -n "${OWN_PULSE:-}" ]; then
+    pactl exit >/dev/null 2>&1 || true
+    # pactl returns before the server has left its runtime folder, which is inside $work.
+    for _ in $(seq 100); do
+      [ -e "$XDG_RUNTIME_DIR/pulse/pid" ] || break
+      sleep 0.05
+    done
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
