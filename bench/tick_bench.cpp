@@ -32,6 +32,7 @@
 
 #include "game/game_texts.h"
 #include "game/key_text.h"
+#include "qt/qt_dialog_window.h"
 #include "qt/qt_host.h"
 #include "seam/ids.h"
 #include "ui/game_dialog.h"
@@ -205,10 +206,10 @@ void FixedTick(benchmark::State& state, MeasuredGame& game, QWidget& window) {
   state.SetBytesProcessed(state.iterations() * ((1 << 20) + 8));
 }
 
-// Runs `act` once, as soon as the dialog of the template shows as the active modal window.
+// Runs `act` once, as soon as the dialog of the template is the newest window and active.
 void WhenShown(QTimer& poll, int templateId, std::function<void(QWidget&)> act) {
   QObject::connect(&poll, &QTimer::timeout, [&poll, templateId, act] {
-    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* modal = QtDialogWindow::Topmost();
     if (!modal || modal->objectName() != QString::number(templateId) || !modal->isActiveWindow()) {
       return;
     }
