@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build-fuzz/ and runs each for SECONDS (default
-# 20) on a copy of its seed corpus. Exits non-zero when any target finds a crash, a leak,
+# Builds the libFuzzer target with clang in build-fuzz/ and runs it for SECONDS (default
+# 20) on a copy of its seed corpus. Exits non-zero when it finds a crash, a leak,
 # undefined behaviour or a broken rule; the input that did it lands in
 # build-fuzz/run/TARGET/artifacts/.
 # Usage: scripts/run_fuzzers.sh [SECONDS]
