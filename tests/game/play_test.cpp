@@ -102,7 +102,7 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
   };
   for (const Game& game : games) {
     SCOPED_TRACE(::testing::PrintToString(game.file));
-    host.AnswerFileDialog(dir.Write("k.vts", game.file));
+    host.fileToChoose = dir.Write("k.vts", game.file);
     w.Click(kFixedMode);
     if (!game.fileAfterFirstTick) {
       EXPECT_EQ(w.Text(kKeyFileInfo), "vts info: 0/" + std::string(game.progress).substr(2));

@@ -45,7 +45,7 @@ TEST_F(GameTest, Arming_CountsDownOnceAndDiscardsWhatWasTyped) {
 
 TEST_F(GameTest, Website_OfferedForACancelledFileAndOpenedFromHelpAndAbout) {
   w.Click(kHellMode);
-  host.AnswerBox(kCancel);
+  host.AnswerBox([](const std::string&) { return kCancel; });
   w.Click(kFixedMode);  // Hell mode is asked about first; Cancel arms nothing
   w.Click(kNoSpeedChange);
   w.Click(kFixedMode);  // no question with No speed change; no file chosen

@@ -41,10 +41,6 @@ class ScriptedHost : public Host {
   void OnModal(int templateId, Script script) { m_modal[templateId].push_back(script); }
   // Answers for message boxes in order; with none queued a box answers kOk.
   void AnswerBox(BoxScript script) { m_boxes.push_back(script); }
-  void AnswerBox(int answer) {
-    AnswerBox([answer](const std::string&) { return answer; });
-  }
-  void AnswerFileDialog(std::optional<std::string> path) { m_files.push_back(path); }
   // Makes the dialog's window and runs OnInitDialog; the test plays on the window.
   Window& Open(CDialog& dialog);
 
@@ -54,6 +50,7 @@ class ScriptedHost : public Host {
   std::string executablePath = "/opt/quellabox/Quellabox";
   std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
   bool failSaves = false;
+  std::optional<std::string> fileToChoose;  // what the open-file dialog gives
 
   int RunModal(CDialog& dialog) override;
   int ShowMessageBox(const std::string& text, MessageButtons) override {
@@ -61,7 +58,7 @@ class ScriptedHost : public Host {
     return m_boxes.empty() ? ids::kOk : Next(m_boxes)(text);
   }
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest&) override {
-    return m_files.empty() ? std::nullopt : Next(m_files);
+    return fileToChoose;
   }
   void ShellOpen(const std::string& target) override { opened.push_back(target); }
   void StartProgram(const std::string& path) override { started.push_back(path); }
@@ -102,7 +99,6 @@ class ScriptedHost : public Host {
   std::vector<Timer> m_timers;
   std::map<int, std::deque<Script>> m_modal;
   std::deque<BoxScript> m_boxes;
-  std::deque<std::optional<std::string>> m_files;
   std::vector<std::unique_ptr<Window>> m_windows;
 };
 
