@@ -88,15 +88,6 @@ class Play(unittest.TestCase):
         press("KP_Enter")
         wait_until("the new copy to end", lambda: not copy.pids())
 
-    def test_return_or_keypad_enter_in_the_input_box_ends_the_program_at_once(self):
-        copy = Copy(self.addCleanup)
-        for key in ("Return", "KP_Enter"):
-            with self.subTest(key=key):
-                copy.start()
-                start_game(enter(), "Random mode")
-                press(key)
-                self.assertEqual(copy.process.wait(TIMEOUT), 0)
-
 
 if __name__ == "__main__":
     if not os.environ.get("DISPLAY"):  # scripts/test.sh starts one

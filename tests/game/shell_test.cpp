@@ -60,12 +60,9 @@ TEST_F(GameTest, Website_OfferedForACancelledFileAndOpenedFromHelpAndAbout) {
   EXPECT_EQ(host.opened, (Strings{kWebsiteAddress, kWebsiteAddress, kWebsiteAddress}));
 }
 
-TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksAndResetStartsANewCopy) {
-  const std::function<void(CGameDialog&, ScriptedWindow&)> ways[] = {
-      [](CGameDialog&, ScriptedWindow& w) { w.PressEscape(); },
-      [](CGameDialog& game, ScriptedWindow&) { game.OnSysCommand(kCloseCommand); },
-      [](CGameDialog&, ScriptedWindow& w) { w.Click(kExit); }};
-  for (const auto& way : ways) {
+TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy) {
+  // Esc and the close box come to the dialog as Cancel and the Close command.
+  for (const int way : {kCancel, int(kCloseCommand), kExit}) {
     for (const int answer : {kCancel, kOk}) {
       CGameDialog game(host);
       ScriptedWindow& window = OpenGame(game);
@@ -76,11 +73,13 @@ TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksAndResetStartsANewCopy) {
         EXPECT_EQ(text + " " + window.Text(kDisplay), "Really? 2");
         return answer;
       });
-      way(game, window);
+      way == int(kCloseCommand) ? game.OnSysCommand(way) : game.OnCommand(way);
       EXPECT_EQ(window.ended, answer == kOk);
-      window.EndDialog(0);  // its timers stop before the dialog goes
+      game.OnCommand(kOk);  // Enter in the input box or on a check box: at once, unasked
+      EXPECT_TRUE(window.ended);
     }
   }
+  EXPECT_EQ(host.boxes.size(), 6u);
   w.Click(kReset);
   EXPECT_TRUE(w.ended);
   EXPECT_EQ(host.started, Strings{host.executablePath});
