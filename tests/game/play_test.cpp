@@ -82,17 +82,11 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
       {"000000021x", {"1*", "1", "X", "x", "YOU WIN!"}, "2/2"},  // like the count's last "1"
       // É, É*, then ÿ and ß, which have no upper case in Latin-1.
       {"00000004\xE9\xE9\xFF\xDF", {"É", "é", "É*", "É", "ÿ", "ÿ", "ß", "ß", "YOU WIN!"}, "4/4"},
-      {"00000002\xFF"
-       "a",
-       {"ÿ", "Ÿ", "FINISH"},
-       "0/2"},  // Ÿ is outside Latin-1: no key
+      {"00000002\xFF\x61", {"ÿ", "Ÿ", "FINISH"}, "0/2"},  // Ÿ is outside Latin-1: no key
       {std::string("5\0\0\0\0\0\0\0ab", 10), {"A", "a", "B", "b", "FINISH"}, "2/5"},
       {std::string("   5    ab\0cd", 13), {"A", "a", "B", "b", "FINISH"}, "2/5"},
       {"00000003a\r\nb", {"A", "a", "\n", "\n", "B", "b", "YOU WIN!"}, "3/3"},
-      {"00000003ab\x1A"
-       "c",
-       {"A", "a", "B", "b", "FINISH"},
-       "2/3"},
+      {"00000003ab\x1A\x63", {"A", "a", "B", "b", "FINISH"}, "2/3"},
       {"00000000abc", {"FINISH"}, "0/0"},
       {"-3      abc", {"FINISH"}, "0/-3"},
       {"no digit", {"FINISH"}, "0/0"},
