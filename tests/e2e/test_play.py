@@ -1,28 +1,16 @@
 """The installed game played with real X input, read through the accessibility bus."""
 
-import json
 import os
-import pathlib
 import sys
 import unittest
 
 import pyatspi
 
-from desktop import (MESSAGE, START, TIMEOUT, Copy, children, click, enter, find, focus, name,
-                     next_key, press, run, start_game, wait_until, window, x_window, xprop)
+from desktop import (MESSAGE, START, TIMEOUT, Copy, click, enter, find, focus, name, next_key,
+                     press, run, start_game, wait_until, window, x_window, xprop)
 
 # A window of its own, neither modal nor skipping the taskbar: taskbars and switchers list it.
 TOP_LEVEL = ["_NET_WM_WINDOW_TYPE_NORMAL"]
-ROLES = {"button": pyatspi.ROLE_PUSH_BUTTON, "checkbox": pyatspi.ROLE_CHECK_BOX,
-         "edit": pyatspi.ROLE_TEXT}
-
-
-def control_names(shown, template_id):
-    """The names of the controls a player operates: on the bus, and as the template gives."""
-    template = pathlib.Path(__file__).parents[2] / "res" / "dialogs" / ("%d.json" % template_id)
-    return (sorted(name(child) for child in children(shown) if child.getRole() in ROLES.values()),
-            sorted(control.get("accessibleName", control["caption"]) for control in
-                   json.loads(template.read_bytes())["controls"] if control["kind"] in ROLES))
 
 
 class Play(unittest.TestCase):
@@ -33,19 +21,16 @@ class Play(unittest.TestCase):
         (copy.root / key_file).parent.mkdir()
         (copy.root / key_file).write_bytes(b"2\0\0\0\0\0\0\0kj")
         copy.start()
-        start = window(START)
-        self.assertEqual(*control_names(start, 129))
-        self.assertEqual(xprop(start), TOP_LEVEL)
+        self.assertEqual(xprop(window(START)), TOP_LEVEL)
         main = enter()
         self.assertEqual(xprop(main), TOP_LEVEL)
-        self.assertEqual(*control_names(main, 102))
 
         # Random: Esc asks while the countdown goes on; two hits and a miss make a record.
         display, heard = find(main, pyatspi.ROLE_LABEL, "ARE YOU READY?"), []
         pyatspi.Registry.registerEventListener(  # as a screen reader hears the display
             lambda change: change.source == display and heard.append(name(display)),
             "object:property-change:accessible-name")
-        box = start_game(main, "Random mode")
+        box = start_game(main, "Random mode")  # finds the input box by its accessible name
         wait_until("the countdown", lambda: name(display) == "3")
         press("Escape")
         really = window(MESSAGE, "Really?")
