@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,13 @@
 using namespace ids;
 
 namespace {
+
+// Real widgets, with no display unless told otherwise.
+const bool offscreen =
+    qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qputenv("QT_QPA_PLATFORM", "offscreen");
+int argc = 1;
+char* argv[] = {const_cast<char*>("qt_tests"), nullptr};
+QApplication application(argc, argv);
 
 // The game window's template on a dialog that notes every command its window sends it.
 class QtWindow : public ::testing::Test, public CDialog {
