@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and runs every test: the style check, the
-# fuzzers, the suite under AddressSanitizer and UndefinedBehaviorSanitizer, and last the
-# suite itself, ending with its summary.
+# plain layers for Windows, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and last the suite itself, ending with its summary.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/services.sh"
 
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio pulseaudio-utils sox strace
   desktop-file-utils appstream imagemagick make dpkg-dev file lintian g++-mingw-w64-x86-64-posix)
 install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
@@ -21,9 +21,6 @@ echo "== Plain layers on Windows"
 start_test_services
 # The desktop is there now: the end-to-end tests must run, never skip.
 export QUELLABOX_REQUIRE_DESKTOP=1
-
-echo "== Fuzzers"
-"$ROOT/scripts/run_fuzzers.sh" "${QUELLABOX_FUZZ_SECONDS:-15}"
 
 echo "== Sanitizers"
 # With Makefiles, CMake's default: unlike Ninja, they miss a file generated in one folder and

@@ -8,7 +8,7 @@ using namespace std::string_literals;
 
 namespace {
 
-TEST(StoredFiles, ARecordKeepsTheFillerAndNeverRunsPastTheField) {
+TEST(StoredFiles, RecordsKeepTheFillerAndKeyFilesReadAsTextAcrossBlocks) {
   const std::tuple<std::string, int, std::string> records[] = {
       {"", 1, "1\0\0\0\0\0\0\0"s},
       {"12\0abcde"s, 345, "345\0bcde"s},
@@ -21,6 +21,9 @@ TEST(StoredFiles, ARecordKeepsTheFillerAndNeverRunsPastTheField) {
     const BestScoreField record = WithScore(ReadBestScoreField(dir.Write("b", stored)), score);
     EXPECT_EQ(std::string(record.begin(), record.end()), written) << score;
   }
+  // A CR LF pair across the reader's 4 KiB blocks still joins, and 0x1A ends the data there.
+  const std::string keys(4087, 'k');
+  EXPECT_EQ(ReadKeyFile(dir.Write("k", "99999999" + keys + "\r\nx\x1Ay")).keys, keys + "\nx");
   // Files that cannot be read are empty.
   EXPECT_EQ(BestScoreValue(ReadBestScoreField(dir.Path() + "missing")), 0);
   EXPECT_EQ(ReadKeyFile(dir.Path()).count + ReadKeyFileCount(dir.Path() + "missing"), 0);

@@ -21,8 +21,9 @@ class GameTest : public ::testing::Test {
 
   // Opens a main window as a player who starts the game, or leaves the start dialog.
   ScriptedWindow& OpenGame(CGameDialog& dialog, bool start = true) {
-    host.OnModal(kStartDialog,
-                 [start](ScriptedWindow& w) { start ? w.Click(kOk) : w.PressEscape(); });
+    host.modal[kStartDialog] = [start](ScriptedWindow& w) {
+      start ? w.Click(kOk) : w.PressEscape();
+    };
     return host.Open(dialog);
   }
 

@@ -53,8 +53,8 @@ TEST_F(GameTest, Website_OfferedForACancelledFileAndOpenedFromHelpAndAbout) {
   EXPECT_NE(host.boxes.at(1).find(std::string("website(") + kWebsiteAddress + ")."),
             std::string::npos);
   EXPECT_EQ(w.Text(kMode), "Mode:None");
-  host.OnModal(kHelpDialog, [](ScriptedWindow& help) { help.Click(kVisitWebsite); });
-  host.OnModal(kAboutDialog, [](ScriptedWindow& about) { about.Click(kVisitWebsite); });
+  host.modal[kHelpDialog] =
+      host.modal[kAboutDialog] = [](ScriptedWindow& dialog) { dialog.Click(kVisitWebsite); };
   w.Click(kHowToPlay);
   dlg.OnSysCommand(kAboutCommand);
   EXPECT_EQ(host.opened, (Strings{kWebsiteAddress, kWebsiteAddress, kWebsiteAddress}));

@@ -113,7 +113,7 @@ bool Fits(QWidget* widget) {
 TEST(QtDialogs, EveryCaptionShowsWholeInItsControl) {
   SubstituteTemplateFonts();
   ScriptedHost host;
-  host.OnModal(kStartDialog, [](ScriptedWindow& start) { start.Click(kOk); });
+  host.modal[kStartDialog] = [](ScriptedWindow& start) { start.Click(kOk); };
   CGameDialog game(host);
   CStartDialog start(host);
   CAboutDialog about(host);

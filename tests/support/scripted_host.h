@@ -37,13 +37,12 @@ class ScriptedHost : public Host {
     }
     m_now = std::max(m_now, target);  // a script inside a tick may have let more time pass
   }
-  // A dialog's script plays inside its modal run; with none queued it ends with kCancel.
-  void OnModal(int templateId, Script script) { m_modal[templateId].push_back(script); }
   // Answers for message boxes in order; with none queued a box answers kOk.
   void AnswerBox(BoxScript script) { m_boxes.push_back(script); }
   // Makes the dialog's window and runs OnInitDialog; the test plays on the window.
   Window& Open(CDialog& dialog);
 
+  std::map<int, Script> modal;     // plays each dialog's modal run; it ends with kCancel after
   std::vector<std::string> boxes;  // the texts of the message boxes, in order
   std::vector<std::string> opened, started;
   std::vector<std::string> sounds;  // the paths played, "stop" for a stop
@@ -55,7 +54,10 @@ class ScriptedHost : public Host {
   int RunModal(CDialog& dialog) override;
   int ShowMessageBox(const std::string& text, MessageButtons) override {
     boxes.push_back(text);
-    return m_boxes.empty() ? ids::kOk : Next(m_boxes)(text);
+    if (m_boxes.empty()) return ids::kOk;
+    const BoxScript answer = m_boxes.front();
+    m_boxes.pop_front();
+    return answer(text);
   }
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest&) override {
     return fileToChoose;
@@ -82,12 +84,6 @@ class ScriptedHost : public Host {
     int period;
     std::int64_t due;
   };
-  template <class T>
-  static T Next(std::deque<T>& queue) {
-    T next = queue.front();
-    queue.pop_front();
-    return next;
-  }
   void RemoveTimers(CDialog* dialog, std::optional<unsigned> id = std::nullopt) {
     m_timers.erase(
         std::remove_if(m_timers.begin(), m_timers.end(),
@@ -97,7 +93,6 @@ class ScriptedHost : public Host {
 
   std::int64_t m_now = 0;
   std::vector<Timer> m_timers;
-  std::map<int, std::deque<Script>> m_modal;
   std::deque<BoxScript> m_boxes;
   std::vector<std::unique_ptr<Window>> m_windows;
 };
@@ -182,8 +177,7 @@ inline ScriptedHost::Window& ScriptedHost::Open(CDialog& dialog) {
 
 inline int ScriptedHost::RunModal(CDialog& dialog) {
   Window& window = Open(dialog);
-  auto& scripts = m_modal[dialog.TemplateId()];
-  if (!window.ended && !scripts.empty()) Next(scripts)(window);
+  if (!window.ended && modal.count(dialog.TemplateId())) modal[dialog.TemplateId()](window);
   window.EndDialog(ids::kCancel);
   dialog.DetachWindow();
   return window.endCode;
