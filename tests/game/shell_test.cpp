@@ -1,12 +1,8 @@
-#include "data/website.h"
 #include "tests/game/game_fixture.h"
 
 namespace {
 
-TEST_F(GameTest, Start_ShowsTheFirstStateAndTheMusicButtonToggles) {
-  EXPECT_EQ(Texts({kDisplay, kMode, kTip, kBest, kSpeed}),
-            (Strings{"ARE YOU READY?", "Mode:None", "Please select a mode to start.",
-                     "Best score: ", ""}));
+TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
   EXPECT_FALSE(w.controls[kInput].enabled);
   const std::string track = dir.Path() + "BackgroundMusic.wav";
   w.Click(kMusic);
@@ -22,42 +18,19 @@ TEST_F(GameTest, Start_ShowsTheFirstStateAndTheMusicButtonToggles) {
   EXPECT_EQ(host.sounds.size(), 6u);
 }
 
-TEST_F(GameTest, Arming_CountsDownOnceAndDiscardsWhatWasTyped) {
+TEST_F(GameTest, Arming_CountsDownOnceWithTheChecksOfTheClick) {
   w.Click(kRandomMode);
   EXPECT_EQ(Texts({kInput, kTip, kMode}),
             (Strings{"Click me", "Click the control.", "Mode:Random"}));
-  w.Focus(kInput);
-  EXPECT_EQ(Texts({kDisplay, kInput}), (Strings{"3", ""}));
   w.Type(kInput, "a");
-  w.Click(kHellMode);  // set back by the next countdown tick: the game keeps its start
-  host.Advance(1000);
-  EXPECT_EQ(Texts({kDisplay, kInput}), (Strings{"2", ""}));
+  w.Click(kHellMode);  // both set back by the next countdown tick: the game keeps its start
+  host.Advance(2000);
+  EXPECT_EQ(Texts({kDisplay, kInput}), (Strings{"1", ""}));
   EXPECT_EQ(w.ItemCheck(kHellMode), 0);
-  host.Advance(1000);
-  EXPECT_EQ(w.Text(kDisplay), "1");
-  EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 700);
   w.Focus(kExit);
   w.Focus(kInput);  // a second focus starts nothing
   host.Advance(700);
   EXPECT_EQ(w.Text(kSpeed), "Speed: 0.6800/s");
-  EXPECT_EQ(w.TimerPeriod(TIMER_COUNTDOWN), 0);
-}
-
-TEST_F(GameTest, Website_OfferedForACancelledFileAndOpenedFromHelpAndAbout) {
-  w.Click(kHellMode);
-  host.AnswerBox([](const std::string&) { return kCancel; });
-  w.Click(kFixedMode);  // Hell mode is asked about first; Cancel arms nothing
-  w.Click(kNoSpeedChange);
-  w.Click(kFixedMode);  // no question with No speed change; no file chosen
-  EXPECT_EQ(host.boxes.at(0), "Are you sure you choose [Hell mode] ? It's really diffault!");
-  EXPECT_NE(host.boxes.at(1).find(std::string("website(") + kWebsiteAddress + ")."),
-            std::string::npos);
-  EXPECT_EQ(w.Text(kMode), "Mode:None");
-  host.modal[kHelpDialog] =
-      host.modal[kAboutDialog] = [](ScriptedWindow& dialog) { dialog.Click(kVisitWebsite); };
-  w.Click(kHowToPlay);
-  dlg.OnSysCommand(kAboutCommand);
-  EXPECT_EQ(host.opened, (Strings{kWebsiteAddress, kWebsiteAddress, kWebsiteAddress}));
 }
 
 TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy) {

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -48,17 +46,14 @@ class QtWindow : public ::testing::Test, public CDialog {
 
 TEST_F(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
   window.show();
-  QWidget* input = window.findChild<QLineEdit*>("1007");
-  QWidget* exit = window.findChild<QPushButton*>("1002");
-  QWidget* hell = window.findChild<QCheckBox*>("1013");
   for (const Qt::KeyboardModifier keypad : {Qt::NoModifier, Qt::KeypadModifier}) {
     const Qt::Key enter = keypad ? Qt::Key_Enter : Qt::Key_Return;
     commands.clear();
-    for (QWidget* target : {input, exit, hell}) {
-      target->setFocus();
-      QTest::keyClick(target, enter, keypad);
+    for (const char* id : {"1007", "1002", "1013"}) {  // the input box, Exit, Hell mode
+      window.findChild<QWidget*>(id)->setFocus();
+      QTest::keyClick(window.findChild<QWidget*>(id), enter, keypad);
     }
-    QTest::keyClick(input, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(commands, (std::vector<int>{kOk, kExit, kOk, kCancel})) << keypad;
   }
 }
