@@ -3,6 +3,7 @@
 run, and checks that best.data then holds the whole old record or the whole new one. strace
 counts each syscall from the start of the process, so the counts come from a traced run."""
 import os
+import pathlib
 import re
 import shutil
 import subprocess
@@ -16,24 +17,21 @@ def main(child):
     if not shutil.which("strace"):  # scripts/test.sh installs it
         return 77
     with tempfile.TemporaryDirectory() as folder:
-        log, best = os.path.join(folder, "calls"), os.path.join(folder, "best.data")
+        log, best = os.path.join(folder, "calls"), pathlib.Path(folder, "best.data")
 
         def save(*options):
-            with open(best, "wb") as file:
-                file.write(OLD)
-            status = subprocess.run(["strace", "-qq", *options, child, folder]).returncode
-            with open(best, "rb") as file:
-                return status, file.read()
+            best.write_bytes(OLD)
+            return subprocess.run(["strace", "-qq", *options, child, folder]).returncode, \
+                best.read_bytes()
 
         # The exit is traced too: a kill there is the first after the save.
         if save("-o", log, "-e", "trace=%file,%desc,exit_group") != (0, NEW):
             return "the writer did not save the new record"
         calls, counts = [], {}
-        with open(log) as lines:
-            for call in filter(None, (re.match(r"(\w+)\(", line) for line in lines)):
-                counts[call[1]] = counts.get(call[1], 0) + 1
-                if calls or '"%s"' % best in call.string:
-                    calls.append((call[1], counts[call[1]]))
+        for call in filter(None, map(re.compile(r"(\w+)\(").match, open(log))):
+            counts[call[1]] = counts.get(call[1], 0) + 1
+            if calls or '"%s"' % best in call.string:
+                calls.append((call[1], counts[call[1]]))
         seen = []
         for name, n in calls:
             status, held = save("-o", os.devnull, "-e", "trace=" + name,

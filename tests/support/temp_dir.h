@@ -2,8 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
 
 // A fresh folder for one test, removed with everything in it when the test ends.
@@ -22,9 +22,8 @@ class TempDir {
     return Path() + name;
   }
   std::string Read(const std::string& name) const {
-    std::ostringstream bytes;
-    bytes << std::ifstream(std::filesystem::u8path(Path() + name), std::ios::binary).rdbuf();
-    return bytes.str();
+    std::ifstream file(std::filesystem::u8path(Path() + name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
   }
 
  private:
