@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "seam/ids.h"
+#include "tests/support/scripted_host.h"
+#include "tests/support/temp_dir.h"
+#include "ui/game_dialog.h"
+
+using Strings = std::vector<std::string>;
+using namespace ids;
+
+// The main window on the scripted host, opened as a player who chose "STRAT GAME", with
+// the executable (and so best.data) in a folder of the test's own. Time starts at 0.
+class GameTest : public ::testing::Test {
+ protected:
+  GameTest() : w((host.executablePath = dir.Path() + "Quellabox", OpenGame(dlg))) {}
+
+  // Opens a main window as a player who starts the game, or leaves the start dialog.
+  ScriptedWindow& OpenGame(CGameDialog& dialog, bool start = true) {
+    host.modal[kStartDialog] = [start](ScriptedWindow& w) {
+      start ? w.Click(kOk) : w.PressEscape();
+    };
+    return host.Open(dialog);
+  }
+
+  Strings Texts(std::vector<int> ids) {
+    Strings texts;
+    for (int id : ids) texts.push_back(w.Text(id));
+    return texts;
+  }
+  // Arms with the button, clicks into the box and lets the countdown run to the first key.
+  void StartAndReachFirstTick(int modeButton) {
+    w.Click(modeButton);
+    w.Focus(kInput);
+    host.Advance(2000);
+    host.Advance(w.TimerPeriod(GameTimer()));
+  }
+  unsigned GameTimer() const { return w.TimerPeriod(TIMER_FIXED) ? TIMER_FIXED : TIMER_RANDOM; }
+  // Types the text, lets the game timer tick once and gives the display then.
+  std::string TypeAndTick(const std::string& text) {
+    w.Type(kInput, text);
+    host.Advance(w.TimerPeriod(GameTimer()));
+    return w.Text(kDisplay);
+  }
+  // The key on display as a player types it, in lower case.
+  std::string ShownKey() { return std::string(1, char(std::tolower(w.Text(kDisplay)[0]))); }
+
+  TempDir dir;
+  ScriptedHost host;
+  CGameDialog dlg{host};
+  ScriptedWindow& w;
+};
+
+namespace {
+
+// From this calendar second on the classic generator draws: +2, +3 and +4 A, +5 D. The
+// ticks of a 700 ms game fall at 2700, 3380, 4040, 4680 and 5300 ms.
+constexpr std::int64_t kPinnedEpoch = 1700000521;
+
+TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
+  host.calendarEpoch = kPinnedEpoch;
+  dir.Write("best.data", std::string("3\0\xAA\xBB\0\0\0\0", 8));
+  w.Click(kRandomMode);
+  w.Focus(kInput);
+  host.Advance(2000);
+  w.Type(kInput, "s");  // typed while "1" is shown: discarded, never judged
+  host.Advance(700);
+  EXPECT_EQ(Texts({kDisplay, kTip, kInput, kSpeed}),
+            (Strings{"A", "Your score: 0", "", "Speed: 0.6800/s"}));
+
+  // Lower-case hits; one key within a second alternates with its marker; the score line
+  // shows the hits counted before each tick.
+  Strings shown;
+  for (const char* typed : {"a", "A", "a", "a"}) {
+    shown.push_back(TypeAndTick(typed));
+    shown.push_back(w.Text(kTip));
+  }
+  EXPECT_EQ(shown, (Strings{"A*", "Your score: 0", "A", "Your score: 1", "A*", "Your score: 2", "D",
+                            "Your score: 3"}));
+
+  // The record is announced over the missed key, then written: the filler stays.
+  Strings underTheMessage;
+  host.AnswerBox([&](const std::string& text) {
+    underTheMessage = {text, w.Text(kDisplay), dir.Read("best.data").substr(0, 1)};
+    return kOk;
+  });
+  EXPECT_EQ(TypeAndTick("dd"), "FINISH");
+  EXPECT_EQ(underTheMessage, (Strings{"You make the new highest score!", "D", "3"}));
+  EXPECT_EQ(Texts({kTip, kInput, kBest}),
+            (Strings{"Your score: 4\nSELECT ONE MODE TO PLAY AGAIN", "", "Best score: 4"}));
+  EXPECT_EQ(dir.Read("best.data"), std::string("4\0\xAA\xBB\0\0\0\0", 8));
+  host.Advance(5000);
+  EXPECT_EQ(w.Text(kDisplay) + host.boxes.back(), "FINISHYou make the new highest score!");
+}
+
+TEST_F(GameTest, Random_AnEqualScoreIsNoRecordAndAnUnsavedOneIsReported) {
+  dir.Write("best.data", "1");
+  for (const bool failSaves : {false, true}) {
+    host.failSaves = failSaves;
+    StartAndReachFirstTick(kRandomMode);
+    TypeAndTick(ShownKey());
+    if (failSaves) TypeAndTick(ShownKey());
+    EXPECT_EQ(TypeAndTick("?"), "FINISH");
+  }
+  EXPECT_EQ(host.boxes,
+            (Strings{"You make the new highest score!", "The best score could not be saved."}));
+  EXPECT_EQ(w.Text(kBest) + dir.Read("best.data"), "Best score: 21");
+}
+
+TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
+  struct Game {
+    std::string file;
+    Strings shown;  // at the first tick, then each typed text and what follows
+    const char* progress;
+    std::optional<std::string> fileAfterFirstTick = std::nullopt;
+  };
+  const Game games[] = {
+      {"00000003aab", {"A", "a", "A*", "A", "B", "b", "YOU WIN!"}, "3/3"},
+      {"00000004abcd", {"A", "a", "B", "bb", "FINISH"}, "1/4"},  // anything but the key misses
+      {"00000002ab", {"A", "", "FINISH"}, "0/2"},
+      {"00000002ab", {"A", " a", "FINISH"}, "0/2"},
+      {"00000002ab", {"A", "a ", "FINISH"}, "0/2"},
+      {"00000002aa", {"A", "a", "A*", "a*", "FINISH"}, "1/2"},
+      {"000000021x", {"1*", "1", "X", "x", "YOU WIN!"}, "2/2"},  // like the count's last "1"
+      // É, É*, then ÿ and ß, which have no upper case in Latin-1.
+      {"00000004\xE9\xE9\xFF\xDF", {"É", "é", "É*", "É", "ÿ", "ÿ", "ß", "ß", "YOU WIN!"}, "4/4"},
+      {"00000002\xFF\x61", {"ÿ", "Ÿ", "FINISH"}, "0/2"},  // Ÿ is outside Latin-1: no key
+      {std::string("5\0\0\0\0\0\0\0ab", 10), {"A", "a", "B", "b", "FINISH"}, "2/5"},
+      {std::string("   5    ab\0cd", 13), {"A", "a", "B", "b", "FINISH"}, "2/5"},
+      {"00000003a\r\nb", {"A", "a", "\n", "\n", "B", "b", "YOU WIN!"}, "3/3"},
+      {"00000003ab\x1A\x63", {"A", "a", "B", "b", "FINISH"}, "2/3"},
+      {"00000000abc", {"FINISH"}, "0/0"},
+      {"-3      abc", {"FINISH"}, "0/-3"},
+      {"no digit", {"FINISH"}, "0/0"},
+      // Changed after the first tick: the new file's key at the score's index follows.
+      {"00000003aab", {"A", "a", "Y", "y", "YOU WIN!"}, "2/2", "00000002xy"},
+      {"00000003abc", {"A", "a", "FINISH"}, "1/0", ""},
+  };
+  for (const Game& game : games) {
+    SCOPED_TRACE(::testing::PrintToString(game.file));
+    host.fileToChoose = dir.Write("k.vts", game.file);
+    w.Click(kFixedMode);
+    if (!game.fileAfterFirstTick) {
+      EXPECT_EQ(w.Text(kKeyFileInfo), "vts info: 0/" + std::string(game.progress).substr(2));
+    }
+    w.Focus(kInput);
+    host.Advance(2700);
+    EXPECT_EQ(w.Text(kDisplay), game.shown[0]);
+    if (game.fileAfterFirstTick) dir.Write("k.vts", *game.fileAfterFirstTick);
+    for (std::size_t i = 1; i < game.shown.size(); i += 2) {
+      EXPECT_EQ(TypeAndTick(game.shown[i]), game.shown[i + 1]) << game.shown[i];
+    }
+    const std::string score = std::string(game.progress).substr(0, 1);
+    EXPECT_EQ(Texts({kDisplay, kTip, kKeyFileInfo}),
+              (Strings{game.shown.back(),
+                       "Your score: " + score + "\nThis mode does not count the highest score.",
+                       std::string("vts info: ") + game.progress}));
+    EXPECT_EQ(w.TimerPeriod(TIMER_FIXED), 0);
+  }
+  EXPECT_EQ(dir.Read("best.data"), "");
+}
+
+TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
+  struct Schedule {
+    bool hell, noSpeedChange;      // at the mode click
+    std::set<std::size_t> clicks;  // No speed change is clicked before these ticks
+    std::vector<int> periods;      // after each tick from the first
+    std::vector<std::pair<std::size_t, const char*>> lines;
+  };
+  const Schedule schedules[] = {
+      // 20 ms off each tick for the first 100 ms below the start, then 5.
+      {false, false, {}, {680, 660, 640, 620, 600, 580, 575, 570}, {{0, "0.6800"}, {6, "0.5750"}}},
+      {true, false, {}, {480, 460, 440, 420, 400, 380, 375}, {{0, "0.4800"}, {6, "0.3750"}}},
+      // Chosen at the click, unticked while "1" shows.
+      {true, true, {0}, {380, 360, 340, 320, 300, 280, 275}, {{0, "0.3800"}, {6, "0.2750"}}},
+      // No speed change freezes the period; the line drifts by 0.0010 a tick.
+      {true, true, {}, {400, 400, 400}, {{0, "0.3990"}, {2, "0.3970"}}},
+      // Ticked and unticked mid-game.
+      {false, false, {3, 6}, {680, 660, 640, 640, 640, 640, 617}, {{3, "0.6390"}, {6, "0.6170"}}},
+  };
+
+  for (const Schedule& s : schedules) {
+    SCOPED_TRACE(::testing::PrintToString(s.periods));
+    if (w.ItemCheck(kHellMode) != int(s.hell)) w.Click(kHellMode);
+    if (w.ItemCheck(kNoSpeedChange) != int(s.noSpeedChange)) w.Click(kNoSpeedChange);
+    w.Click(kRandomMode);
+    w.Focus(kInput);
+    host.Advance(2000);
+    std::vector<int> periods;
+    Strings lines;
+    for (std::size_t tick = 0; tick < s.periods.size(); ++tick) {
+      if (s.clicks.count(tick)) w.Click(kNoSpeedChange);
+      if (tick > 0) w.Type(kInput, ShownKey());
+      host.Advance(w.TimerPeriod(TIMER_RANDOM));
+      periods.push_back(w.TimerPeriod(TIMER_RANDOM));
+      lines.push_back(w.Text(kSpeed));
+    }
+    EXPECT_EQ(periods, s.periods);
+    for (const auto& [tick, line] : s.lines) {
+      EXPECT_EQ(lines.at(tick), std::string("Speed: ") + line + "/s") << tick;
+    }
+  }
+}
+
+TEST_F(GameTest, Schedule_BelowZeroShowsTheSignedIntervalAndTicksEvery10Ms) {
+  StartAndReachFirstTick(kRandomMode);
+  Strings lines;
+  for (int hit = 0; hit < 123; ++hit) {
+    ASSERT_NE(TypeAndTick(ShownKey()), "FINISH");
+    lines.push_back(w.Text(kSpeed));
+  }
+  EXPECT_EQ(
+      Strings(lines.end() - 4, lines.end()),
+      (Strings{"Speed: 0.0050/s", "Speed: 0.0000/s", "Speed: -0.0050/s", "Speed: -0.0100/s"}));
+  EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 10);
+  EXPECT_EQ(w.Text(kTip), "Your score: 122");  // the hits before the last tick
+}
+
+TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
+  EXPECT_FALSE(w.controls[kInput].enabled);
+  const std::string track = dir.Path() + "BackgroundMusic.wav";
+  w.Click(kMusic);
+  w.Click(kMusic);
+  EXPECT_EQ(host.sounds, (Strings{track, track, "stop", track}));
+
+  // Leaving the start dialog ends the window, after the track and the best score.
+  dir.Write("best.data", "12");
+  CGameDialog refused(host);
+  ScriptedWindow& left = OpenGame(refused, false);
+  EXPECT_TRUE(left.ended);
+  EXPECT_EQ(left.Text(kBest), "Best score: 12");
+  EXPECT_EQ(host.sounds.size(), 6u);
+}
+
+TEST_F(GameTest, Arming_CountsDownOnceWithTheChecksOfTheClick) {
+  w.Click(kRandomMode);
+  EXPECT_EQ(Texts({kInput, kTip, kMode}),
+            (Strings{"Click me", "Click the control.", "Mode:Random"}));
+  w.Type(kInput, "a");
+  w.Click(kHellMode);  // both set back by the next countdown tick: the game keeps its start
+  host.Advance(2000);
+  EXPECT_EQ(Texts({kDisplay, kInput}), (Strings{"1", ""}));
+  EXPECT_EQ(w.ItemCheck(kHellMode), 0);
+  w.Focus(kExit);
+  w.Focus(kInput);  // a second focus starts nothing
+  host.Advance(700);
+  EXPECT_EQ(w.Text(kSpeed), "Speed: 0.6800/s");
+}
+
+TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy) {
+  // Esc and the close box come to the dialog as Cancel and the Close command.
+  for (const int way : {kCancel, int(kCloseCommand), kExit}) {
+    for (const int answer : {kCancel, kOk}) {
+      CGameDialog game(host);
+      ScriptedWindow& window = OpenGame(game);
+      window.Click(kRandomMode);
+      window.Focus(kInput);
+      host.AnswerBox([&](const std::string& text) {
+        host.Advance(1000);
+        EXPECT_EQ(text + " " + window.Text(kDisplay), "Really? 2");
+        return answer;
+      });
+      way == int(kCloseCommand) ? game.OnSysCommand(way) : game.OnCommand(way);
+      EXPECT_EQ(window.ended, answer == kOk);
+      game.OnCommand(kOk);  // Enter in the input box or on a check box: at once, unasked
+      EXPECT_TRUE(window.ended);
+    }
+  }
+  EXPECT_EQ(host.boxes.size(), 6u);
+  w.Click(kReset);
+  EXPECT_TRUE(w.ended);
+  EXPECT_EQ(host.started, Strings{host.executablePath});
+}
+
+}  // namespace
