@@ -123,9 +123,6 @@ class ScriptedHost::Window : public DialogWindow {
     Focus(id);
     if (TakesInput(id)) controls[id].text += text;  // into the box as focusing left it
   }
-  void PressEscape() {
-    if (!ended) m_dialog.OnCommand(ids::kCancel);
-  }
   const std::string& Text(int id) const { return controls[id].text; }
   int TimerPeriod(unsigned id) const {  // 0 when the timer does not run
     for (const Timer& timer : m_host.m_timers) {
