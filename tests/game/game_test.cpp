@@ -29,7 +29,7 @@ class GameTest : public ::testing::Test {
 
   Strings Texts(std::vector<int> ids) {
     Strings texts;
-    for (int id : ids) texts.push_back(w.Text(id));
+    for (int id : ids) texts.push_back(w.ItemText(id));
     return texts;
   }
   // Arms with the button, clicks into the box and lets the countdown run to the first key.
@@ -44,10 +44,10 @@ class GameTest : public ::testing::Test {
   std::string TypeAndTick(const std::string& text) {
     w.Type(kInput, text);
     host.Advance(w.TimerPeriod(GameTimer()));
-    return w.Text(kDisplay);
+    return w.ItemText(kDisplay);
   }
   // The key on display as a player types it, in lower case.
-  std::string ShownKey() { return std::string(1, char(std::tolower(w.Text(kDisplay)[0]))); }
+  std::string ShownKey() { return std::string(1, char(std::tolower(w.ItemText(kDisplay)[0]))); }
 
   TempDir dir;
   ScriptedHost host;
@@ -77,7 +77,7 @@ TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
   Strings shown;
   for (const char* typed : {"a", "A", "a", "a"}) {
     shown.push_back(TypeAndTick(typed));
-    shown.push_back(w.Text(kTip));
+    shown.push_back(w.ItemText(kTip));
   }
   EXPECT_EQ(shown, (Strings{"A*", "Your score: 0", "A", "Your score: 1", "A*", "Your score: 2", "D",
                             "Your score: 3"}));
@@ -85,7 +85,7 @@ TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
   // The record is announced over the missed key, then written: the filler stays.
   Strings underTheMessage;
   host.AnswerBox([&](const std::string& text) {
-    underTheMessage = {text, w.Text(kDisplay), dir.Read("best.data").substr(0, 1)};
+    underTheMessage = {text, w.ItemText(kDisplay), dir.Read("best.data").substr(0, 1)};
     return kOk;
   });
   EXPECT_EQ(TypeAndTick("dd"), "FINISH");
@@ -94,7 +94,7 @@ TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
             (Strings{"Your score: 4\nSELECT ONE MODE TO PLAY AGAIN", "", "Best score: 4"}));
   EXPECT_EQ(dir.Read("best.data"), std::string("4\0\xAA\xBB\0\0\0\0", 8));
   host.Advance(5000);
-  EXPECT_EQ(w.Text(kDisplay) + host.boxes.back(), "FINISHYou make the new highest score!");
+  EXPECT_EQ(w.ItemText(kDisplay) + host.boxes.back(), "FINISHYou make the new highest score!");
 }
 
 TEST_F(GameTest, Random_AnEqualScoreIsNoRecordAndAnUnsavedOneIsReported) {
@@ -108,7 +108,7 @@ TEST_F(GameTest, Random_AnEqualScoreIsNoRecordAndAnUnsavedOneIsReported) {
   }
   EXPECT_EQ(host.boxes,
             (Strings{"You make the new highest score!", "The best score could not be saved."}));
-  EXPECT_EQ(w.Text(kBest) + dir.Read("best.data"), "Best score: 21");
+  EXPECT_EQ(w.ItemText(kBest) + dir.Read("best.data"), "Best score: 21");
 }
 
 TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
@@ -144,11 +144,11 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
     host.fileToChoose = dir.Write("k.vts", game.file);
     w.Click(kFixedMode);
     if (!game.fileAfterFirstTick) {
-      EXPECT_EQ(w.Text(kKeyFileInfo), "vts info: 0/" + std::string(game.progress).substr(2));
+      EXPECT_EQ(w.ItemText(kKeyFileInfo), "vts info: 0/" + std::string(game.progress).substr(2));
     }
     w.Focus(kInput);
     host.Advance(2700);
-    EXPECT_EQ(w.Text(kDisplay), game.shown[0]);
+    EXPECT_EQ(w.ItemText(kDisplay), game.shown[0]);
     if (game.fileAfterFirstTick) dir.Write("k.vts", *game.fileAfterFirstTick);
     for (std::size_t i = 1; i < game.shown.size(); i += 2) {
       EXPECT_EQ(TypeAndTick(game.shown[i]), game.shown[i + 1]) << game.shown[i];
@@ -196,7 +196,7 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
       if (tick > 0) w.Type(kInput, ShownKey());
       host.Advance(w.TimerPeriod(TIMER_RANDOM));
       periods.push_back(w.TimerPeriod(TIMER_RANDOM));
-      lines.push_back(w.Text(kSpeed));
+      lines.push_back(w.ItemText(kSpeed));
     }
     EXPECT_EQ(periods, s.periods);
     for (const auto& [tick, line] : s.lines) {
@@ -217,7 +217,7 @@ TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
   CGameDialog refused(host);
   ScriptedWindow& left = OpenGame(refused, false);
   EXPECT_TRUE(left.ended);
-  EXPECT_EQ(left.Text(kBest), "Best score: 12");
+  EXPECT_EQ(left.ItemText(kBest), "Best score: 12");
   EXPECT_EQ(host.sounds.size(), 6u);
 }
 
@@ -233,7 +233,7 @@ TEST_F(GameTest, Arming_CountsDownOnceWithTheChecksOfTheClick) {
   w.Focus(kExit);
   w.Focus(kInput);  // a second focus starts nothing
   host.Advance(700);
-  EXPECT_EQ(w.Text(kSpeed), "Speed: 0.6800/s");
+  EXPECT_EQ(w.ItemText(kSpeed), "Speed: 0.6800/s");
 }
 
 TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy) {
@@ -246,7 +246,7 @@ TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy)
       window.Focus(kInput);
       host.AnswerBox([&](const std::string& text) {
         host.Advance(1000);
-        EXPECT_EQ(text + " " + window.Text(kDisplay), "Really? 2");
+        EXPECT_EQ(text + " " + window.ItemText(kDisplay), "Really? 2");
         return answer;
       });
       way == int(kCloseCommand) ? game.OnSysCommand(way) : game.OnCommand(way);

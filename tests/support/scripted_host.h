@@ -123,7 +123,6 @@ class ScriptedHost::Window : public DialogWindow {
     Focus(id);
     if (TakesInput(id)) controls[id].text += text;  // into the box as focusing left it
   }
-  const std::string& Text(int id) const { return controls[id].text; }
   int TimerPeriod(unsigned id) const {  // 0 when the timer does not run
     for (const Timer& timer : m_host.m_timers) {
       if (timer.dialog == &m_dialog && timer.id == id) return timer.period;
