@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QStandardPaths>
@@ -23,13 +22,6 @@ using namespace ids;
 
 namespace {
 
-// Real widgets, with no display unless told otherwise.
-const bool offscreen =
-    qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qputenv("QT_QPA_PLATFORM", "offscreen");
-int argc = 1;
-char* argv[] = {const_cast<char*>("qt_tests"), nullptr};
-QApplication application(argc, argv);
-
 // The game window's template on a dialog that notes every command its window sends it.
 class QtWindow : public ::testing::Test, public CDialog {
  protected:
@@ -49,9 +41,10 @@ TEST_F(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
   for (const Qt::KeyboardModifier keypad : {Qt::NoModifier, Qt::KeypadModifier}) {
     const Qt::Key enter = keypad ? Qt::Key_Enter : Qt::Key_Return;
     commands.clear();
-    for (const char* id : {"1007", "1002", "1013"}) {  // the input box, Exit, Hell mode
-      window.findChild<QWidget*>(id)->setFocus();
-      QTest::keyClick(window.findChild<QWidget*>(id), enter, keypad);
+    for (const int id : {kInput, kExit, kHellMode}) {
+      QWidget* target = window.findChild<QWidget*>(QString::number(id));
+      target->setFocus();
+      QTest::keyClick(target, enter, keypad);
     }
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(commands, (std::vector<int>{kOk, kExit, kOk, kCancel})) << keypad;
@@ -121,11 +114,12 @@ TEST(QtDialogs, EveryCaptionShowsWholeInItsControl) {
       const bool text =
           (label && label->pixmap().isNull()) || qobject_cast<QAbstractButton*>(control);
       // The hint and No speed change run past the window's edge by design.
-      const QString id = control->objectName();
-      if (!text || control->isHidden() || (dialog == &game && (id == "1014" || id == "1016"))) {
+      const int id = control->objectName().toInt();
+      if (!text || control->isHidden() ||
+          (dialog == &game && (id == kHint || id == kNoSpeedChange))) {
         continue;
       }
-      EXPECT_TRUE(Fits(control)) << dialog->TemplateId() << " " << id.toStdString() << " "
+      EXPECT_TRUE(Fits(control)) << dialog->TemplateId() << " " << id << " "
                                  << control->property("text").toString().toStdString();
     }
   }
