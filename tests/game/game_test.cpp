@@ -234,6 +234,7 @@ TEST_F(GameTest, Arming_CountsDownOnceWithTheChecksOfTheClick) {
   w.Focus(kInput);  // a second focus starts nothing
   host.Advance(700);
   EXPECT_EQ(w.ItemText(kSpeed), "Speed: 0.6800/s");
+  EXPECT_EQ(w.TimerPeriod(TIMER_COUNTDOWN), 0);
 }
 
 TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy) {
