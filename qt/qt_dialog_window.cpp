@@ -57,8 +57,7 @@ int LabelLineHeight(const QFont& font) {
   return probe.heightForWidth(1000);
 }
 
-}  // namespace
-
+// A font for the asked cell height: the largest pixel size whose line height fits it.
 QFont FontForSpec(const FontSpec& spec) {
   QFont font(QString::fromUtf8(spec.face));
   font.setStyleHint(QFont::SansSerif);
@@ -67,6 +66,8 @@ QFont FontForSpec(const FontSpec& spec) {
   while (pixels > 1 && QFontMetrics(font).height() > spec.height) font.setPixelSize(--pixels);
   return font;
 }
+
+}  // namespace
 
 QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidget* owner)
     // A window with no owner is the program's own top-level window, listed in taskbars

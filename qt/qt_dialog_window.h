@@ -66,6 +66,3 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   bool m_endRequested = false;
   int m_endCode = 0;
 };
-
-// A font for the asked cell height: the largest pixel size whose line height fits it.
-QFont FontForSpec(const FontSpec& spec);
