@@ -44,10 +44,8 @@ TEST(VtsMake, WritesWhatTheGameReadsBackRefusesTheRestAndWarnsOfFilesMadeElsewhe
   for (const std::string& keys : {"a\r\nb"s, "a\x1A"s, "a\0b"s, "Ÿ"s, ""s}) {
     EXPECT_NE(MakeKeyFile(keys).refusal, "") << keys;
   }
-  // --info tells what the game reads otherwise: a count above the keys, and a 0x1A.
-  const std::optional<KeyFileInfo> info = DescribeKeyFile(dir.Write("k.vts", "3       ab\x1A\x63"));
-  EXPECT_EQ(info->keys, (std::vector<std::string>{"A", "B"}));
-  EXPECT_EQ(info->warnings.size(), 2u);
+  // --info warns where the game reads otherwise: a count above the keys, and a 0x1A.
+  EXPECT_EQ(DescribeKeyFile(dir.Write("k.vts", "3       ab\x1A\x63"))->warnings.size(), 2u);
 }
 
 }  // namespace

@@ -58,7 +58,6 @@ TEST_F(QtWindow, TimersArePreciseRestartWithTheNewPeriodAndNeverRunBelow10Ms) {
     window.SetTimer(1, asked);
     EXPECT_EQ(window.findChildren<QTimer*>().size(), 1);
     EXPECT_EQ(timer->interval(), runs);
-    EXPECT_TRUE(timer->isActive());
   }
   EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
   window.KillTimer(1);
