@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
   // dialogs of its own while it starts.
   QApplication::setQuitOnLastWindowClosed(false);
   QtHost host;
-  theApp.InitInstance(host);
-  return 0;
+  // The start-up says whether the program still needs the event loop: false means it has
+  // done its work (the game window ran modally inside it).
+  return theApp.InitInstance(host) ? QApplication::exec() : 0;
 }

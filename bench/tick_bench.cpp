@@ -30,8 +30,8 @@
 #include <utility>
 #include <vector>
 
+#include "data/key_text.h"
 #include "game/game_texts.h"
-#include "game/key_text.h"
 #include "qt/qt_dialog_window.h"
 #include "qt/qt_host.h"
 #include "seam/ids.h"

@@ -1,17 +1,12 @@
 #include "data/key_file.h"
 
-#include <cstddef>
-
 #include "data/field_number.h"
-#include "data/text_mode_file.h"
 
 namespace {
 
-constexpr std::size_t kCountFieldSize = 8;
-
 int ReadCount(TextModeFile& file) {
   std::string field;
-  file.Read(field, kCountFieldSize);
+  file.Read(field, kKeyFileCountFieldSize);
   return ParseFieldNumber(field);
 }
 
@@ -25,10 +20,14 @@ int ReadKeyFileCount(const std::string& path) {
 KeyFile ReadKeyFile(const std::string& path) {
   TextModeFile file(path);
   KeyFile result;
+  result.opened = file.IsOpen();
   result.count = ReadCount(file);
-  if (result.count <= 0) return result;
-  file.Read(result.keys, static_cast<std::size_t>(result.count));
-  const std::size_t nul = result.keys.find('\0');
-  if (nul != std::string::npos) result.keys.erase(nul);
+  if (result.count > 0) {
+    file.Read(result.keys, static_cast<std::size_t>(result.count));
+    const std::size_t nul = result.keys.find('\0');
+    result.cutAtNul = nul != std::string::npos;
+    if (result.cutAtNul) result.keys.erase(nul);
+  }
+  result.reading = file.Reading();
   return result;
 }

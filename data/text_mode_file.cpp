@@ -18,12 +18,13 @@ bool TextModeFile::Available() {
   m_file.read(m_raw.data(), static_cast<std::streamsize>(m_raw.size()));
   m_pos = 0;
   m_end = static_cast<std::size_t>(m_file.gcount());
+  m_blockStart = m_rawRead;
   m_rawRead += m_end;
   m_ended = m_end == 0;
   // The end mark cuts the block, so nothing behind it is ever delivered.
   if (const void* mark = std::memchr(m_raw.data(), kEndOfData, m_end)) {
     m_end = static_cast<std::size_t>(static_cast<const char*>(mark) - m_raw.data());
-    m_ended = true;
+    m_ended = m_atMark = true;
   }
   return m_pos < m_end;
 }
@@ -52,14 +53,24 @@ void TextModeFile::Read(std::string& out, std::size_t limit) {
     delivered += plain;
     m_pos += plain;
     if (cr == nullptr) continue;
-    ++m_pos;
+    const std::size_t crRaw = m_blockStart + m_pos++;
     // A CR stays a CR unless an LF follows it, perhaps in the next block of the file.
     if (Available() && m_raw[m_pos] == '\n') {
       ++m_pos;
+      if (m_reading.crLfPairs++ == 0) {
+        m_reading.firstPairRaw = crRaw;
+        m_reading.firstPairDelivered = m_delivered + delivered;
+      }
       out.push_back('\n');
     } else {
       out.push_back('\r');
     }
     ++delivered;
+  }
+  m_delivered += delivered;
+  if (delivered < limit && m_atMark && !m_reading.endedAtMark) {
+    m_reading.endedAtMark = true;
+    m_reading.markRaw = m_blockStart + m_end;
+    m_reading.markDelivered = m_delivered;
   }
 }

@@ -1,6 +1,6 @@
 #include "game/choose_key_file.h"
 
-#include "data/website.h"
+#include "game/website.h"
 #include "seam/host.h"
 #include "seam/ids.h"
 

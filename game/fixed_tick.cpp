@@ -2,10 +2,10 @@
 #include <string>
 
 #include "data/key_file.h"
+#include "data/key_text.h"
 #include "game/game_engine.h"
 #include "game/game_texts.h"
 #include "game/key_display.h"
-#include "game/key_text.h"
 
 // One tick of a Fixed game: the key file is read afresh, so a file changed during the
 // game counts from this tick; the key shown since the last tick is judged, then the key

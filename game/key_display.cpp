@@ -1,6 +1,6 @@
 #include "game/key_display.h"
 
-#include "game/key_text.h"
+#include "data/key_text.h"
 
 namespace {
 constexpr char kRepeatMarker[] = "*";

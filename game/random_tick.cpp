@@ -1,11 +1,11 @@
 #include <cstdint>
 #include <string>
 
+#include "data/key_text.h"
 #include "game/classic_rand.h"
 #include "game/game_engine.h"
 #include "game/game_texts.h"
 #include "game/key_display.h"
-#include "game/key_text.h"
 #include "seam/host.h"
 
 // One tick of a Random game: judge the key shown since the last tick, then draw the next.

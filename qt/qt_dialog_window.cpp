@@ -15,19 +15,14 @@
 #include <algorithm>
 #include <utility>
 
-#include "qt/resources.h"
-#include "seam/dialog.h"
+#include "qt/resource_images.h"
+#include "qt/utf8.h"
 #include "seam/ids.h"
 
 namespace {
 
-QString Qs(const std::string& text) { return QString::fromUtf8(text.c_str(), int(text.size())); }
-
-std::string Std(const QString& text) { return text.toUtf8().toStdString(); }
-
 QPixmap ResourcePixmap(const ControlTemplate& control) {
-  const char* kind = control.kind == ControlKind::Icon ? "icon" : "bitmap";
-  const QString path = Qs(ResourcePath(kind, control.resource));
+  const QString path = ResourceImagePath(control.kind, control.resource);
   if (control.kind == ControlKind::Icon) return QIcon(path).pixmap(32, 32);
   return QPixmap(path);
 }
@@ -69,7 +64,7 @@ QFont FontForSpec(const FontSpec& spec) {
 
 }  // namespace
 
-QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidget* owner)
+QtDialogWindow::QtDialogWindow(DialogEvents& dialog, const DialogTemplate& tpl, QWidget* owner)
     // A window with no owner is the program's own top-level window, listed in taskbars
     // and window switchers; the ones it opens stay dialogs over it.
     : QDialog(owner, (owner ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
@@ -102,7 +97,7 @@ QtDialogWindow::QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidg
   m_dialog.AttachWindow(this);
 }
 
-QtDialogWindow::~QtDialogWindow() { m_dialog.DetachWindow(); }
+QtDialogWindow::~QtDialogWindow() { m_dialog.AttachWindow(nullptr); }
 
 QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
   QWidget* widget = nullptr;
@@ -197,7 +192,10 @@ int QtDialogWindow::Run() {
 int QtDialogWindow::RunAsOwnWindow() {
   // A window of its own blocks no other, and exec() would mark it modal to the window
   // manager, which some taskbars leave out; a plain event loop runs it just the same.
+  // Unlike exec(), show() leaves the keyboard focus where it was when no window manager
+  // hands it over (a bare X session, a kiosk), so the window asks for it.
   show();
+  activateWindow();
   QEventLoop loop;
   connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
   loop.exec(QEventLoop::DialogExec);
@@ -210,9 +208,9 @@ QWidget* QtDialogWindow::Item(int id) const { return m_items.value(id, nullptr);
 
 std::string QtDialogWindow::ItemText(int id) const {
   QWidget* widget = Item(id);
-  if (auto* label = qobject_cast<QLabel*>(widget)) return Std(label->text());
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return Std(edit->text());
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return Std(button->text());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return Utf8(label->text());
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return Utf8(edit->text());
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return Utf8(button->text());
   return {};
 }
 
@@ -277,7 +275,7 @@ void QtDialogWindow::AppendSystemMenu(unsigned commandId, const std::string& tex
 
 void QtDialogWindow::SetIcon(int iconId) {
   // One window icon serves the caption and the taskbar; it holds both sizes.
-  setWindowIcon(QIcon(Qs(ResourcePath("icon", iconId))));
+  setWindowIcon(QIcon(ResourceImagePath(ControlKind::Icon, iconId)));
 }
 
 void QtDialogWindow::reject() { m_dialog.OnCommand(ids::kCancel); }

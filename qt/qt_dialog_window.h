@@ -4,10 +4,10 @@
 #include <QMap>
 #include <QPointer>
 
-#include "qt/dialog_template.h"
+#include "res/dialog_template.h"
+#include "seam/dialog_events.h"
 #include "seam/dialog_window.h"
 
-class CDialog;
 class QMenu;
 class QTimer;
 
@@ -17,7 +17,7 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   Q_OBJECT
 
  public:
-  QtDialogWindow(CDialog& dialog, const DialogTemplate& tpl, QWidget* owner);
+  QtDialogWindow(DialogEvents& dialog, const DialogTemplate& tpl, QWidget* owner);
   ~QtDialogWindow() override;
 
   // Runs the dialog: OnInitDialog, then the modal loop unless it ended already.
@@ -55,7 +55,7 @@ class QtDialogWindow : public QDialog, public DialogWindow {
 
   static inline QPointer<QtDialogWindow> s_topmost;
 
-  CDialog& m_dialog;
+  DialogEvents& m_dialog;
   DialogTemplate m_template;
   QMap<int, QWidget*> m_items;
   QMap<unsigned, QTimer*> m_timers;

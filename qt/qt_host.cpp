@@ -14,14 +14,13 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "qt/atomic_save.h"
 #include "qt/qt_dialog_window.h"
-#include "qt/resources.h"
-#include "seam/dialog.h"
+#include "qt/utf8.h"
+#include "res/string_table.h"
 #include "seam/ids.h"
 
 namespace {
-
-QString Qs(const std::string& text) { return QString::fromUtf8(text.c_str(), int(text.size())); }
 
 // The window that owns a new dialog or message box: the open modal one, else the newest
 // window of the program, if shown.
@@ -55,8 +54,8 @@ void SubstituteTemplateFonts() {
 
 QtHost::QtHost() { SubstituteTemplateFonts(); }
 
-int QtHost::RunModal(CDialog& dialog) {
-  const std::optional<DialogTemplate> tpl = LoadDialogTemplate(dialog.TemplateId());
+int QtHost::RunModal(int templateId, DialogEvents& dialog) {
+  const DialogTemplate* tpl = FindDialogTemplate(templateId);
   if (!tpl) return -1;
   QtDialogWindow window(dialog, *tpl, Owner());
   return window.Run();
@@ -80,7 +79,7 @@ std::optional<std::string> QtHost::ChooseFileToOpen(const OpenFileRequest& reque
   dialog.setDefaultSuffix(Qs(request.defaultExtension));
   dialog.setNameFilter(QtNameFilters(request.filter));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  return Utf8(dialog.selectedFiles().first());
 }
 
 void QtHost::ShellOpen(const std::string& target) {
@@ -95,9 +94,7 @@ void QtHost::PlayLooping(const std::string& path) { m_sound.PlayLooping(path); }
 
 void QtHost::StopSound() { m_sound.Stop(); }
 
-std::string QtHost::ExecutablePath() {
-  return QCoreApplication::applicationFilePath().toStdString();
-}
+std::string QtHost::ExecutablePath() { return Utf8(QCoreApplication::applicationFilePath()); }
 
 std::int64_t QtHost::CalendarTime() { return QDateTime::currentSecsSinceEpoch(); }
 
@@ -109,9 +106,9 @@ std::string QtHost::DataDirectory(const std::string& beside) {
   if (QFileInfo(Qs(beside)).isWritable()) return beside;
   const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(own);
-  return (QDir(own).absolutePath() + QLatin1Char('/')).toStdString();
+  return Utf8(QDir(own).absolutePath() + QLatin1Char('/'));
 }
 
 bool QtHost::SaveFileAtomically(const std::string& path, const std::string& bytes) {
-  return SaveFileReplacing(path, bytes);
+  return ::SaveFileAtomically(path, bytes);
 }

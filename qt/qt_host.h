@@ -8,7 +8,7 @@ class QtHost : public Host {
  public:
   QtHost();
 
-  int RunModal(CDialog& dialog) override;
+  int RunModal(int templateId, DialogEvents& dialog) override;
   int ShowMessageBox(const std::string& text, MessageButtons buttons) override;
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override;
   void ShellOpen(const std::string& target) override;

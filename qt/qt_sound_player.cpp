@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "qt/utf8.h"
+
 // Qt reads a track in one piece on its loading thread and holds the track's lock while
 // it reads; touching that track meanwhile (asking for it again, letting go of it) waits
 // for the whole read, over 100 ms for 50 MB. So an effect that is still loading is kept
@@ -14,7 +16,7 @@ QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::PlayLooping(const std::string& utf8Path) {
-  const QUrl url = QUrl::fromLocalFile(QString::fromStdString(utf8Path));
+  const QUrl url = QUrl::fromLocalFile(Qs(utf8Path));
   if (Loading() && m_effect->source() == url) {
     m_effect->play();  // it has not played yet, so it will begin at the track's start
     return;

@@ -3,16 +3,15 @@
 #include <cstddef>
 #include <string>
 
+#include "seam/dialog_events.h"
 #include "seam/dialog_window.h"
 #include "seam/host.h"
 
 class CDataExchange;
 
-// Events a control sends to its dialog.
-enum class Notification { Clicked, SetFocus };
-
-// A dialog made from a template held in res/; the host makes its window.
-class CDialog {
+// A dialog made from a template held in res/; the host makes its window and reports its
+// events through DialogEvents.
+class CDialog : public DialogEvents {
  public:
   CDialog(Host& host, int templateId) : m_host(host), m_templateId(templateId) {}
   virtual ~CDialog() = default;
@@ -21,7 +20,7 @@ class CDialog {
 
   int TemplateId() const { return m_templateId; }
 
-  int DoModal() { return m_host.RunModal(*this); }
+  int DoModal() { return m_host.RunModal(m_templateId, *this); }
   void EndDialog(int code);
   bool UpdateData(bool saveAndValidate = true);
   void SetTimer(unsigned id, int periodMs);
@@ -31,14 +30,12 @@ class CDialog {
     return m_host.ShowMessageBox(text, buttons);
   }
 
-  // Entry points of the host.
-  void AttachWindow(DialogWindow* window) { m_window = window; }
-  void DetachWindow() { m_window = nullptr; }
-  virtual bool OnInitDialog();  // fills the controls; true gives the first tab stop the focus
-  void OnCommand(int id);       // a click, or ids::kOk (Enter) and ids::kCancel (Esc, close box)
-  void OnNotify(Notification event, int id) { OnRoute(event, id); }
-  virtual void OnTimer(unsigned id) { (void)id; }
-  virtual void OnSysCommand(unsigned id);
+  void AttachWindow(DialogWindow* window) override { m_window = window; }
+  bool OnInitDialog() override;
+  void OnCommand(int id) override;
+  void OnNotify(Notification event, int id) override { OnRoute(event, id); }
+  void OnTimer(unsigned id) override { (void)id; }
+  void OnSysCommand(unsigned id) override;
 
   virtual void OnOK();
   virtual void OnCancel();

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-class CDialog;
+class DialogEvents;
 
 enum class MessageButtons { Ok, OkCancel };
 
@@ -18,9 +18,9 @@ struct OpenFileRequest {
 class ModalRunner {
  public:
   virtual ~ModalRunner() = default;
-  // Makes the dialog's window from its template, runs OnInitDialog, then the modal loop
+  // Makes a window from the template, runs the dialog's OnInitDialog, then the modal loop
   // until EndDialog; returns EndDialog's code, or -1 when no window could be made.
-  virtual int RunModal(CDialog& dialog) = 0;
+  virtual int RunModal(int templateId, DialogEvents& dialog) = 0;
   // A message box captioned with the application title; returns ids::kOk or ids::kCancel.
   virtual int ShowMessageBox(const std::string& text, MessageButtons buttons) = 0;
   // The full path of the chosen file, or nothing when cancelled.

@@ -1,6 +1,6 @@
 #include "ui/help_dialog.h"
 
-#include "data/website.h"
+#include "game/website.h"
 #include "seam/ids.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ui/website_dialog.h"
 
-#include "data/website.h"
+#include "game/website.h"
 #include "seam/ids.h"
 
 void CWebsiteDialog::OnVisitWebsite() { GetHost().ShellOpen(kWebsiteAddress); }

@@ -2,9 +2,9 @@
 
 #include "data/best_score_file.h"
 #include "data/key_file.h"
+#include "data/key_file_writer.h"
 #include "tests/support/temp_dir.h"
-#include "tools/vts_make_info.h"
-#include "tools/vts_make_keys.h"
+#include "vts_make/key_file_info.h"
 
 using namespace std::string_literals;
 

@@ -206,7 +206,7 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
 }
 
 TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
-  EXPECT_FALSE(w.controls[kInput].enabled);
+  EXPECT_FALSE(w.IsEnabled(kInput));
   const std::string track = dir.Path() + "BackgroundMusic.wav";
   w.Click(kMusic);
   w.Click(kMusic);
@@ -250,7 +250,7 @@ TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy)
         EXPECT_EQ(text + " " + window.ItemText(kDisplay), "Really? 2");
         return answer;
       });
-      way == int(kCloseCommand) ? game.OnSysCommand(way) : game.OnCommand(way);
+      way == int(kCloseCommand) ? window.ChooseFromMenu(way) : game.OnCommand(way);
       EXPECT_EQ(window.ended, answer == kOk);
       game.OnCommand(kOk);  // Enter in the input box or on a check box: at once, unasked
       EXPECT_TRUE(window.ended);

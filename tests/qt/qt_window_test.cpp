@@ -23,17 +23,18 @@ using namespace ids;
 namespace {
 
 // The game window's template on a dialog that notes every command its window sends it.
-class QtWindow : public ::testing::Test, public CDialog {
+class QtWindow : public ::testing::Test, public DialogEvents {
  protected:
-  QtWindow() : CDialog(host, kGameDialog) {}
-  bool OnRoute(Notification event, int id) override {
-    if (event == Notification::Clicked) commands.push_back(id);
-    return true;
-  }
+  void AttachWindow(DialogWindow*) override {}
+  bool OnInitDialog() override { return true; }
+  void OnCommand(int id) override { commands.push_back(id); }
+  void OnNotify(Notification, int) override {}
+  void OnTimer(unsigned) override {}
+  void OnSysCommand(unsigned id) override { menuCommands.push_back(id); }
 
-  ScriptedHost host;
   std::vector<int> commands;
-  QtDialogWindow window{*this, *LoadDialogTemplate(kGameDialog), nullptr};
+  std::vector<unsigned> menuCommands;
+  QtDialogWindow window{*this, *FindDialogTemplate(kGameDialog), nullptr};
 };
 
 TEST_F(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
@@ -106,7 +107,7 @@ TEST(QtDialogs, EveryCaptionShowsWholeInItsControl) {
   CAboutDialog about(host);
   CHelpDialog help(host);
   for (CDialog* dialog : std::initializer_list<CDialog*>{&game, &start, &about, &help}) {
-    QtDialogWindow window(*dialog, *LoadDialogTemplate(dialog->TemplateId()), nullptr);
+    QtDialogWindow window(*dialog, *FindDialogTemplate(dialog->TemplateId()), nullptr);
     dialog->OnInitDialog();
     for (QWidget* control : window.findChildren<QWidget*>()) {
       const auto* label = qobject_cast<QLabel*>(control);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <deque>
@@ -10,13 +12,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "res/dialog_template.h"
+#include "res/string_table.h"
 #include "seam/dialog.h"
 #include "seam/ids.h"
 
 // The host for tests: a virtual clock, scripted answers for every modal run, and a record
-// of everything that would leave the process.
+// of everything that would leave the process. Windows are made from the program's own
+// templates, and a dialog that speaks to a control its template lacks fails the test.
 class ScriptedHost : public Host {
  public:
   class Window;
@@ -40,7 +46,7 @@ class ScriptedHost : public Host {
   // Answers for message boxes in order; with none queued a box answers kOk.
   void AnswerBox(BoxScript script) { m_boxes.push_back(script); }
   // Makes the dialog's window and runs OnInitDialog; the test plays on the window.
-  Window& Open(CDialog& dialog);
+  Window& Open(CDialog& dialog) { return Open(dialog.TemplateId(), dialog); }
 
   std::map<int, Script> modal;     // plays each dialog's modal run; it ends with kCancel after
   std::vector<std::string> boxes;  // the texts of the message boxes, in order
@@ -51,7 +57,7 @@ class ScriptedHost : public Host {
   bool failSaves = false;
   std::optional<std::string> fileToChoose;  // what the open-file dialog gives
 
-  int RunModal(CDialog& dialog) override;
+  int RunModal(int templateId, DialogEvents& dialog) override;
   int ShowMessageBox(const std::string& text, MessageButtons) override {
     boxes.push_back(text);
     if (m_boxes.empty()) return ids::kOk;
@@ -68,7 +74,7 @@ class ScriptedHost : public Host {
   void StopSound() override { sounds.push_back("stop"); }
   std::int64_t CalendarTime() override { return calendarEpoch + m_now / 1000; }
   std::string ExecutablePath() override { return executablePath; }
-  std::string LoadText(int) override { return "About"; }
+  std::string LoadText(int id) override { return LoadResourceString(id); }
   std::string DataDirectory(const std::string& beside) override { return beside; }
   bool SaveFileAtomically(const std::string& path, const std::string& bytes) override {
     return !failSaves && std::ofstream(std::filesystem::u8path(path), std::ios::binary)
@@ -79,12 +85,13 @@ class ScriptedHost : public Host {
 
  private:
   struct Timer {
-    CDialog* dialog;
+    DialogEvents* dialog;
     unsigned id;
     int period;
     std::int64_t due;
   };
-  void RemoveTimers(CDialog* dialog, std::optional<unsigned> id = std::nullopt) {
+  Window& Open(int templateId, DialogEvents& dialog);
+  void RemoveTimers(DialogEvents* dialog, std::optional<unsigned> id = std::nullopt) {
     m_timers.erase(
         std::remove_if(m_timers.begin(), m_timers.end(),
                        [&](const Timer& t) { return t.dialog == dialog && (!id || t.id == *id); }),
@@ -97,22 +104,25 @@ class ScriptedHost : public Host {
   std::vector<std::unique_ptr<Window>> m_windows;
 };
 
-// A dialog's window under the scripted host: its controls as plain state, driven by a test
-// as a player drives the real window. Each move acts only where the real window lets it.
+// A dialog's window under the scripted host: the controls of its template as plain state,
+// driven by a test as a player drives the real window. Each move acts only where the real
+// window lets it.
 class ScriptedHost::Window : public DialogWindow {
  public:
-  struct Control {
-    std::string text;
-    int check = 0;
-    bool enabled = true, visible = true;
-  };
-  Window(ScriptedHost& host, CDialog& dialog) : m_host(host), m_dialog(dialog) {}
+  Window(ScriptedHost& host, int templateId, DialogEvents& dialog)
+      : m_host(host), m_templateId(templateId), m_dialog(dialog) {
+    const DialogTemplate* tpl = FindDialogTemplate(templateId);
+    if (!tpl) ADD_FAILURE() << "the program has no dialog template " << templateId;
+    for (const ControlTemplate& control : tpl ? tpl->controls : std::vector<ControlTemplate>{}) {
+      if (control.id != -1) m_controls[control.id] = {control.caption, 0, !control.Has("disabled")};
+    }
+  }
 
   // A push button, or a check box, which it also ticks or clears.
   void Click(int id) {
     if (!TakesInput(id)) return;
     Focus(id);
-    controls[id].check ^= 1;
+    At(id).check ^= 1;
     m_dialog.OnCommand(id);
   }
   void Focus(int id) {
@@ -121,7 +131,13 @@ class ScriptedHost::Window : public DialogWindow {
   }
   void Type(int id, const std::string& text) {
     Focus(id);
-    if (TakesInput(id)) controls[id].text += text;  // into the box as focusing left it
+    if (TakesInput(id)) At(id).text += text;  // into the box as focusing left it
+  }
+  // A command of the window's own menu: "Close", or one the dialog added.
+  void ChooseFromMenu(unsigned command) {
+    const bool added = std::any_of(systemMenu.begin(), systemMenu.end(),
+                                   [command](const auto& item) { return item.first == command; });
+    if (!ended && (command == ids::kCloseCommand || added)) m_dialog.OnSysCommand(command);
   }
   int TimerPeriod(unsigned id) const {  // 0 when the timer does not run
     for (const Timer& timer : m_host.m_timers) {
@@ -129,18 +145,19 @@ class ScriptedHost::Window : public DialogWindow {
     }
     return 0;
   }
+  bool IsEnabled(int id) const { return At(id).enabled; }
 
-  mutable std::map<int, Control> controls;
   bool ended = false;
   int endCode = 0;
+  std::vector<std::pair<unsigned, std::string>> systemMenu;  // what the dialog added
 
-  std::string ItemText(int id) const override { return controls[id].text; }
-  void SetItemText(int id, const std::string& text) override { controls[id].text = text; }
-  int ItemCheck(int id) const override { return controls[id].check; }
-  void SetItemCheck(int id, int state) override { controls[id].check = state; }
-  void EnableItem(int id, bool enable) override { controls[id].enabled = enable; }
-  void ShowItem(int id, bool show) override { controls[id].visible = show; }
-  void SetItemFont(int, const FontSpec&) override {}
+  std::string ItemText(int id) const override { return At(id).text; }
+  void SetItemText(int id, const std::string& text) override { At(id).text = text; }
+  int ItemCheck(int id) const override { return At(id).check; }
+  void SetItemCheck(int id, int state) override { At(id).check = state; }
+  void EnableItem(int id, bool enable) override { At(id).enabled = enable; }
+  void ShowItem(int id, bool show) override { At(id).visible = show; }
+  void SetItemFont(int id, const FontSpec&) override { At(id); }
   void SetTimer(unsigned id, int periodMs) override {
     KillTimer(id);
     const int period = std::max(periodMs, kMinimumTimerPeriodMs);
@@ -152,30 +169,46 @@ class ScriptedHost::Window : public DialogWindow {
     endCode = code;
     m_host.RemoveTimers(&m_dialog);
   }
-  void AppendSystemMenu(unsigned, const std::string&) override {}
+  void AppendSystemMenu(unsigned commandId, const std::string& text) override {
+    systemMenu.emplace_back(commandId, text);
+  }
   void SetIcon(int) override {}
 
  private:
-  bool TakesInput(int id) const { return !ended && controls[id].enabled && controls[id].visible; }
+  struct Control {
+    std::string text;
+    int check = 0;
+    bool enabled = true, visible = true;
+  };
+  Control& At(int id) const {
+    const auto found = m_controls.find(id);
+    if (found != m_controls.end()) return found->second;
+    ADD_FAILURE() << "template " << m_templateId << " has no control " << id;
+    return m_missing = {};
+  }
+  bool TakesInput(int id) const { return !ended && At(id).enabled && At(id).visible; }
 
   ScriptedHost& m_host;
-  CDialog& m_dialog;
+  int m_templateId;
+  DialogEvents& m_dialog;
+  mutable std::map<int, Control> m_controls;
+  mutable Control m_missing;
   int m_focus = 0;
 };
 
-inline ScriptedHost::Window& ScriptedHost::Open(CDialog& dialog) {
-  m_windows.push_back(std::make_unique<Window>(*this, dialog));
+inline ScriptedHost::Window& ScriptedHost::Open(int templateId, DialogEvents& dialog) {
+  m_windows.push_back(std::make_unique<Window>(*this, templateId, dialog));
   Window& window = *m_windows.back();
   dialog.AttachWindow(&window);
   dialog.OnInitDialog();
   return window;
 }
 
-inline int ScriptedHost::RunModal(CDialog& dialog) {
-  Window& window = Open(dialog);
-  if (!window.ended && modal.count(dialog.TemplateId())) modal[dialog.TemplateId()](window);
+inline int ScriptedHost::RunModal(int templateId, DialogEvents& dialog) {
+  Window& window = Open(templateId, dialog);
+  if (!window.ended && modal.count(templateId)) modal[templateId](window);
   window.EndDialog(ids::kCancel);
-  dialog.DetachWindow();
+  dialog.AttachWindow(nullptr);
   return window.endCode;
 }
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/icon_design.h"
-#include "tools/vga_palette.h"
+#include "generators/icon_design.h"
+#include "generators/vga_palette.h"
 
 int main(int argc, char** argv) {
   const int size = argc == 3 ? std::atoi(argv[2]) : 0;

@@ -1,4 +1,4 @@
-#include "tools/background_tune.h"
+#include "generators/background_tune.h"
 
 #include <algorithm>
 #include <array>

@@ -2,9 +2,9 @@
 //   make_music OUT.wav
 #include <cstdio>
 
-#include "tools/background_tune.h"
-#include "tools/byte_file.h"
-#include "tools/wav_file.h"
+#include "generators/background_tune.h"
+#include "generators/byte_file.h"
+#include "generators/wav_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

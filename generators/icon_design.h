@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/indexed_image.h"
+#include "generators/indexed_image.h"
 
 // The program's icon at `size` pixels square: six grey squares framed in black, in two
 // rows of three, on a transparent ground. The same drawing serves the .ico and the

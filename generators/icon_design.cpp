@@ -1,8 +1,8 @@
-#include "tools/icon_design.h"
+#include "generators/icon_design.h"
 
 #include <algorithm>
 
-#include "tools/vga_palette.h"
+#include "generators/vga_palette.h"
 
 IndexedImage DrawIcon(int size) {
   IndexedImage icon(size, size, IndexedImage::kTransparent);

@@ -1,9 +1,9 @@
 // Writes the program's icon as a Windows .ico with a 32- and a 16-pixel picture.
 #include <cstdio>
 
-#include "tools/byte_file.h"
-#include "tools/ico_file.h"
-#include "tools/icon_design.h"
+#include "generators/byte_file.h"
+#include "generators/ico_file.h"
+#include "generators/icon_design.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdio>
 
-#include "tools/bmp_file.h"
-#include "tools/byte_file.h"
-#include "tools/indexed_image.h"
-#include "tools/vga_palette.h"
+#include "generators/bmp_file.h"
+#include "generators/byte_file.h"
+#include "generators/indexed_image.h"
+#include "generators/vga_palette.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/key_text.h"
+#include "data/key_text.h"
 
 #include <cstddef>
 

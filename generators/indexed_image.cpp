@@ -1,4 +1,4 @@
-#include "tools/indexed_image.h"
+#include "generators/indexed_image.h"
 
 #include <algorithm>
 #include <cstddef>

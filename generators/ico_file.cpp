@@ -1,7 +1,7 @@
-#include "tools/ico_file.h"
+#include "generators/ico_file.h"
 
-#include "tools/dib.h"
-#include "tools/le_bytes.h"
+#include "generators/dib.h"
+#include "generators/le_bytes.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/indexed_image.h"
+#include "generators/indexed_image.h"
 
 // The device-independent bitmap both the .bmp and the .ico carry: 4 bits per pixel,
 // uncompressed, the VGA palette, rows bottom-up and padded to whole 32-bit words.

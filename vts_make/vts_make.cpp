@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "tools/vts_make_info.h"
-#include "tools/vts_make_keys.h"
+#include "data/key_file_writer.h"
+#include "vts_make/key_file_info.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "tools/bmp_file.h"
+#include "generators/bmp_file.h"
 
-#include "tools/dib.h"
-#include "tools/le_bytes.h"
+#include "generators/dib.h"
+#include "generators/le_bytes.h"
 
 std::vector<std::uint8_t> BmpFile(const IndexedImage& image) {
   constexpr std::uint32_t kFileHeaderSize = 14;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/indexed_image.h"
+#include "generators/indexed_image.h"
 
 // A complete .ico file holding the given pictures in order, each a 16-colour DIB with a
 // 1-bit mask that marks its transparent pixels. Pictures are at most 256 pixels a side.

@@ -1,7 +1,7 @@
-#include "tools/dib.h"
+#include "generators/dib.h"
 
-#include "tools/le_bytes.h"
-#include "tools/vga_palette.h"
+#include "generators/le_bytes.h"
+#include "generators/vga_palette.h"
 
 namespace dib {
 

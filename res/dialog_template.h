@@ -1,7 +1,7 @@
 #pragma once
 
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class ControlKind { Static, PushButton, CheckBox, Edit, Icon, Bitmap };
@@ -17,7 +17,7 @@ struct ControlTemplate {
   // What a screen reader calls a control that shows no caption of its own.
   std::string accessibleName;
 
-  bool Has(const std::string& style) const;
+  bool Has(std::string_view style) const;
 };
 
 struct DialogTemplate {
@@ -27,8 +27,10 @@ struct DialogTemplate {
   int fontPoints = 0;
   std::string fontFace;
   std::vector<ControlTemplate> controls;  // template order: creation and tab order
+
+  // The control with this id, or null.
+  const ControlTemplate* Control(int id) const;
 };
 
-// The template of the dialog with this id from the program's resources; nothing when
-// the resources hold none.
-std::optional<DialogTemplate> LoadDialogTemplate(int id);
+// The program's dialog template with this id, or null when it has none.
+const DialogTemplate* FindDialogTemplate(int id);

@@ -1,4 +1,4 @@
-#include "tools/byte_file.h"
+#include "generators/byte_file.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,14 +1,14 @@
-#include "tools/vts_make_keys.h"
+#include "data/key_file_writer.h"
 
 #include <cstddef>
 #include <cstdio>
 #include <optional>
 
-#include "game/key_text.h"
+#include "data/key_file.h"
+#include "data/key_text.h"
 
 namespace {
 
-constexpr std::size_t kCountFieldSize = 8;
 constexpr std::size_t kMostKeys = 99999999;  // eight decimal digits
 
 struct Key {
@@ -60,25 +60,25 @@ std::string Unreadable(const std::string& keys) {
 }  // namespace
 
 MadeKeyFile MakeKeyFile(const std::string& keys) {
-  std::string bytes(kCountFieldSize, '\0');
+  std::string bytes(kKeyFileCountFieldSize, '\0');
   for (std::size_t pos = 0; pos < keys.size();) {
     const std::optional<Key> key = KeyAt(keys, pos);
     if (!key) {
       const std::string character = FirstCharacter(keys.substr(pos));
-      return Refuse("key " + std::to_string(bytes.size() - kCountFieldSize + 1) + " (bytes " +
-                    HexBytes(character) +
+      return Refuse("key " + std::to_string(bytes.size() - kKeyFileCountFieldSize + 1) +
+                    " (bytes " + HexBytes(character) +
                     ") is no Latin-1 character, and the game reads one per key byte");
     }
     bytes += static_cast<char>(key->byte);
     pos += key->length;
   }
-  const std::size_t count = bytes.size() - kCountFieldSize;
+  const std::size_t count = bytes.size() - kKeyFileCountFieldSize;
   if (count == 0) return Refuse("no keys given");
   if (count > kMostKeys) {
     return Refuse(std::to_string(count) + " keys do not fit the count field; at most " +
                   std::to_string(kMostKeys));
   }
-  if (std::string why = Unreadable(bytes.substr(kCountFieldSize)); !why.empty()) {
+  if (std::string why = Unreadable(bytes.substr(kKeyFileCountFieldSize)); !why.empty()) {
     return Refuse(std::move(why));
   }
   // The count left-aligned, and NUL bytes after it.

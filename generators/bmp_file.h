@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/indexed_image.h"
+#include "generators/indexed_image.h"
 
 // A complete .bmp file: file header, then the 4-bit DIB.
 std::vector<std::uint8_t> BmpFile(const IndexedImage& image);

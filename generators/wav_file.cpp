@@ -1,9 +1,9 @@
-#include "tools/wav_file.h"
+#include "generators/wav_file.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "tools/le_bytes.h"
+#include "generators/le_bytes.h"
 
 std::vector<std::uint8_t> WavFile(const std::vector<float>& samples, int sampleRate) {
   constexpr std::uint32_t kBytesPerSample = 2;

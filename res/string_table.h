@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// The program's string table: the text with this id, or empty when it has none.
+std::string LoadResourceString(int id);
