@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 
 namespace {
 
@@ -20,15 +21,17 @@ struct Bar {
   int fifth;
 };
 
-constexpr std::array<Bar, 4> kBars = {{
+// The tables below are sized by the compiler, so a row left out shortens the tune instead
+// of adding a silent zero note.
+constexpr Bar kBars[] = {
     {{55, 60, 64, 71}, 36, 43},  // C major seventh
     {{57, 60, 64, 67}, 45, 40},  // A minor seventh
     {{53, 57, 60, 64}, 41, 36},  // F major seventh
     {{55, 59, 62, 67}, 43, 38},  // G major, leading home to C
-}};
+};
 
 // Which chord tone the music box plays on each eighth of a bar, an octave above the pad.
-constexpr std::array<int, 8> kArpeggio = {0, 1, 2, 3, 2, 1, 2, 3};
+constexpr int kArpeggio[] = {0, 1, 2, 3, 2, 1, 2, 3};
 
 struct TuneNote {
   double beat;   // from the start of the loop
@@ -36,22 +39,28 @@ struct TuneNote {
   int key;
 };
 
-constexpr std::array<TuneNote, 15> kTune = {{
-    {0, 1.5, 79},
-    {1.5, 0.5, 76},
-    {2, 1, 74},
-    {3, 1, 76},
-    {4, 2, 72},
-    {6, 1, 76},
-    {7, 1, 81},
-    {8, 1.5, 81},
-    {9.5, 0.5, 79},
-    {10, 1, 77},
-    {11, 1, 76},
-    {12, 2, 74},
-    {14, 1, 71},
-    {15, 1, 74},
-}};
+constexpr TuneNote kTune[] = {
+    {0, 1.5, 79}, {1.5, 0.5, 76}, {2, 1, 74},  {3, 1, 76},  {4, 2, 72},  {6, 1, 76},  {7, 1, 81},
+    {8, 1.5, 81}, {9.5, 0.5, 79}, {10, 1, 77}, {11, 1, 76}, {12, 2, 74}, {14, 1, 71}, {15, 1, 74},
+};
+
+// Every note of the track lies between the bass's low C and the tune's high C.
+constexpr int kLowestKey = 36;
+constexpr int kHighestKey = 96;
+constexpr bool Playable(int key) { return key >= kLowestKey && key <= kHighestKey; }
+constexpr bool AllNotesPlayable() {
+  for (const Bar& bar : kBars) {
+    for (const int key : bar.chord) {
+      if (!Playable(key) || !Playable(key + 12)) return false;  // pad, and the music box
+    }
+    if (!Playable(bar.root) || !Playable(bar.fifth)) return false;
+  }
+  for (const TuneNote& note : kTune) {
+    if (!Playable(note.key) || note.beats <= 0) return false;
+  }
+  return true;
+}
+static_assert(AllNotesPlayable(), "a note of the background track lies outside its range");
 
 double Frequency(int key) { return 440.0 * std::pow(2.0, (key - 69) / 12.0); }
 
@@ -120,15 +129,15 @@ void AddNote(std::vector<float>& loop, int sampleRate, Voice voice, double beat,
 }  // namespace
 
 std::vector<float> ComposeBackgroundTune(int sampleRate) {
-  const double seconds = kBars.size() * kBeatsPerBar * kBeatSeconds;
+  const double seconds = std::size(kBars) * kBeatsPerBar * kBeatSeconds;
   std::vector<float> loop(static_cast<std::size_t>(std::lround(seconds * sampleRate)), 0.0f);
 
-  for (std::size_t bar = 0; bar < kBars.size(); ++bar) {
+  for (std::size_t bar = 0; bar < std::size(kBars); ++bar) {
     const double first = static_cast<double>(bar * kBeatsPerBar);
     for (int key : kBars[bar].chord) AddNote(loop, sampleRate, Voice::kPad, first, 4, key);
     AddNote(loop, sampleRate, Voice::kBass, first, 2, kBars[bar].root);
     AddNote(loop, sampleRate, Voice::kBass, first + 2, 2, kBars[bar].fifth);
-    for (std::size_t eighth = 0; eighth < kArpeggio.size(); ++eighth) {
+    for (std::size_t eighth = 0; eighth < std::size(kArpeggio); ++eighth) {
       AddNote(loop, sampleRate, Voice::kMusicBox, first + 0.5 * static_cast<double>(eighth), 0.5,
               kBars[bar].chord[kArpeggio[eighth]] + 12);
     }

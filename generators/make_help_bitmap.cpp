@@ -2,6 +2,7 @@
 // key caps with black shadows on white, in a 4-bit .bmp of 574 x 107 pixels.
 #include <array>
 #include <cstdio>
+#include <iterator>
 
 #include "generators/bmp_file.h"
 #include "generators/byte_file.h"
@@ -27,14 +28,14 @@ struct Glyph {
   std::array<const char*, 7> rows;
 };
 
-constexpr std::array<Glyph, 6> kKeys = {{
+constexpr Glyph kKeys[] = {
     {{".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},  // A
     {{".####", "#....", "#....", ".###.", "....#", "....#", "####."}},  // S
     {{"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},  // D
     {{"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."}},  // J
     {{"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},  // K
     {{"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},  // L
-}};
+};
 
 void DrawGlyph(IndexedImage& image, const Glyph& glyph, int x, int y) {
   for (int row = 0; row < 7; ++row) {
@@ -76,7 +77,7 @@ IndexedImage DrawKeys() {
   const int used = 6 * kCapWidth + 4 * kKeyGap + kGroupGap + kShadow;
   int x = (kWidth - used) / 2;
   const int y = (kHeight - kCapHeight - kShadow) / 2;
-  for (std::size_t i = 0; i < kKeys.size(); ++i) {
+  for (std::size_t i = 0; i < std::size(kKeys); ++i) {
     DrawKey(image, kKeys[i], x, y);
     x += kCapWidth + (i == 2 ? kGroupGap : kKeyGap);
   }

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -29,6 +30,22 @@ QWidget* Owner() {
   if (!modal) modal = QtDialogWindow::Topmost();
   return modal && modal->isVisible() ? modal : nullptr;
 }
+
+// The owner of a modal run. It takes the keyboard focus back when the run ends, as a window
+// manager would hand it back; a bare X session has none to do so.
+class BlockedOwner {
+ public:
+  BlockedOwner() : m_owner(Owner()) {}
+  ~BlockedOwner() {
+    if (m_owner && m_owner->isVisible()) m_owner->activateWindow();
+  }
+  BlockedOwner(const BlockedOwner&) = delete;
+  BlockedOwner& operator=(const BlockedOwner&) = delete;
+  QWidget* get() const { return m_owner; }
+
+ private:
+  QPointer<QWidget> m_owner;
+};
 
 // The Qt name filter for a "description|pattern|...||" filter.
 QString QtNameFilters(const std::string& filter) {
@@ -57,22 +74,25 @@ QtHost::QtHost() { SubstituteTemplateFonts(); }
 int QtHost::RunModal(int templateId, DialogEvents& dialog) {
   const DialogTemplate* tpl = FindDialogTemplate(templateId);
   if (!tpl) return -1;
-  QtDialogWindow window(dialog, *tpl, Owner());
+  const BlockedOwner owner;
+  QtDialogWindow window(dialog, *tpl, owner.get());
   return window.Run();
 }
 
 int QtHost::ShowMessageBox(const std::string& text, MessageButtons buttons) {
   const bool okCancel = buttons == MessageButtons::OkCancel;
+  const BlockedOwner owner;
   QMessageBox box(okCancel ? QMessageBox::Question : QMessageBox::Information,
-                  Qs(ApplicationTitle(ExecutablePath())), Qs(text),
-                  okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, Owner());
+                  QFileInfo(Qs(ExecutablePath())).completeBaseName(), Qs(text),
+                  okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, owner.get());
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
   return box.exec() == QMessageBox::Ok ? ids::kOk : ids::kCancel;
 }
 
 std::optional<std::string> QtHost::ChooseFileToOpen(const OpenFileRequest& request) {
-  QFileDialog dialog(Owner());
+  const BlockedOwner owner;
+  QFileDialog dialog(owner.get());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // With no flags a typed name of a file that does not exist is accepted too.
   dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

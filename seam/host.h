@@ -21,7 +21,8 @@ class ModalRunner {
   // Makes a window from the template, runs the dialog's OnInitDialog, then the modal loop
   // until EndDialog; returns EndDialog's code, or -1 when no window could be made.
   virtual int RunModal(int templateId, DialogEvents& dialog) = 0;
-  // A message box captioned with the application title; returns ids::kOk or ids::kCancel.
+  // A message box captioned with the application title, the executable's file name
+  // without directory and extension; returns ids::kOk or ids::kCancel.
   virtual int ShowMessageBox(const std::string& text, MessageButtons buttons) = 0;
   // The full path of the chosen file, or nothing when cancelled.
   virtual std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) = 0;
@@ -72,5 +73,3 @@ class Host : public ModalRunner,
 
 // The running executable's directory, ending with a separator.
 std::string ExeDirectory(ProgramFiles& files);
-// The executable's file name without directory and extension: every message box's caption.
-std::string ApplicationTitle(const std::string& executablePath);

@@ -82,10 +82,12 @@ def xprop(shown):
 
 
 def focus(shown, control=None):
-    """Focuses the window (with no window manager, focus stays put) and waits for the control."""
-    run("xdotool", "windowfocus", "--sync", str(x_window(shown)))
-    wait_until("%r to have the focus" % name(control or shown),
-               lambda: control is None or control.getState().contains(pyatspi.STATE_FOCUSED))
+    """Waits until the window has the keyboard focus, and the control in it if named. There is
+    no window manager to hand it over: each window of the game's takes it as it appears."""
+    window_id = x_window(shown)
+    wait_until("%r to have the focus" % name(control or shown), lambda: int(run(
+        "xdotool", "getwindowfocus", "-f")) == window_id and (
+            control is None or control.getState().contains(pyatspi.STATE_FOCUSED)))
 
 
 def enter():

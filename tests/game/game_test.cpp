@@ -97,6 +97,17 @@ TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
   EXPECT_EQ(w.ItemText(kDisplay) + host.boxes.back(), "FINISHYou make the new highest score!");
 }
 
+TEST_F(GameTest, Random_ALongGameDrawsEachOfTheSixKeysAndNoOther) {
+  StartAndReachFirstTick(kRandomMode);
+  std::set<std::string> drawn;
+  for (int tick = 0; tick < 150; ++tick) {  // down to the 10 ms floor, over 40 s of play
+    drawn.insert(w.ItemText(kDisplay).substr(0, 1));
+    TypeAndTick(ShownKey());
+  }
+  EXPECT_EQ(drawn, (std::set<std::string>{"A", "D", "J", "K", "L", "S"}));
+  EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 10);
+}
+
 TEST_F(GameTest, Random_AnEqualScoreIsNoRecordAndAnUnsavedOneIsReported) {
   dir.Write("best.data", "1");
   for (const bool failSaves : {false, true}) {
@@ -132,6 +143,7 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
       {std::string("5\0\0\0\0\0\0\0ab", 10), {"A", "a", "B", "b", "FINISH"}, "2/5"},
       {std::string("   5    ab\0cd", 13), {"A", "a", "B", "b", "FINISH"}, "2/5"},
       {"00000003a\r\nb", {"A", "a", "\n", "\n", "B", "b", "YOU WIN!"}, "3/3"},
+      {"00000003a\rb", {"A", "a", "\r", "\r", "B", "b", "YOU WIN!"}, "3/3"},  // a lone CR stays
       {"00000003ab\x1A\x63", {"A", "a", "B", "b", "FINISH"}, "2/3"},
       {"-3      abc", {"FINISH"}, "0/-3"},
       {"no digit", {"FINISH"}, "0/0"},
@@ -205,6 +217,16 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
   }
 }
 
+TEST_F(GameTest, Start_TheWindowMenuEndsWithAboutWhichOpensTheAboutDialog) {
+  using Item = std::pair<unsigned, std::string>;
+  EXPECT_EQ(w.systemMenu, std::vector<Item>{Item(kAboutCommand, "关于 Quellabox(&A)...")});
+  int shown = 0;
+  host.modal[kAboutDialog] = [&shown](ScriptedWindow&) { ++shown; };
+  w.ChooseFromMenu(kAboutCommand);
+  EXPECT_EQ(shown, 1);
+  EXPECT_FALSE(w.ended);
+}
+
 TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
   EXPECT_FALSE(w.IsEnabled(kInput));
   const std::string track = dir.Path() + "BackgroundMusic.wav";
@@ -219,6 +241,30 @@ TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
   EXPECT_TRUE(left.ended);
   EXPECT_EQ(left.ItemText(kBest), "Best score: 12");
   EXPECT_EQ(host.sounds.size(), 6u);
+}
+
+TEST_F(GameTest, Arming_AsksAboutHellModeOnlyWhileTheSpeedStillChanges) {
+  const std::string question = "Are you sure you choose [Hell mode] ? It's really diffault!";
+  w.Click(kHellMode);
+  host.AnswerBox([](const std::string&) { return kCancel; });
+  w.Click(kRandomMode);  // backed out: nothing is armed
+  EXPECT_EQ(host.boxes, Strings{question});
+  EXPECT_EQ(w.ItemText(kMode) + w.ItemText(kInput), "Mode:None");
+  EXPECT_FALSE(w.IsEnabled(kInput));
+
+  host.fileToChoose = dir.Write("k.vts", "00000001a");
+  for (const int mode : {kRandomMode, kFixedMode}) {
+    for (const int hell : {0, 1}) {
+      for (const int noSpeedChange : {0, 1}) {
+        host.boxes.clear();
+        if (w.ItemCheck(kHellMode) != hell) w.Click(kHellMode);
+        if (w.ItemCheck(kNoSpeedChange) != noSpeedChange) w.Click(kNoSpeedChange);
+        w.Click(mode);
+        const Strings asked = hell && !noSpeedChange ? Strings{question, "Good luck!"} : Strings{};
+        EXPECT_EQ(host.boxes, asked) << mode << hell << noSpeedChange;
+      }
+    }
+  }
 }
 
 TEST_F(GameTest, Arming_CountsDownOnceWithTheChecksOfTheClick) {

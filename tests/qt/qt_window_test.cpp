@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -50,6 +51,22 @@ TEST_F(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(commands, (std::vector<int>{kOk, kExit, kOk, kCancel})) << keypad;
   }
+}
+
+TEST_F(QtWindow, ItsMenuHoldsCloseThenWhatTheDialogAddedAndOpensWithAltSpace) {
+  window.show();
+  window.AppendSystemMenu(kAboutCommand, "About");
+  auto* menu = window.findChild<QMenu*>();
+  QStringList items;
+  for (QAction* action : menu->actions()) {
+    items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    action->trigger();
+  }
+  EXPECT_EQ(items, QStringList({"Close", "-", "About"}));
+  EXPECT_EQ(menuCommands, (std::vector<unsigned>{kCloseCommand, kAboutCommand}));
+  QTest::keyClick(&window, Qt::Key_Space, Qt::AltModifier);
+  EXPECT_TRUE(menu->isVisible());
+  menu->close();
 }
 
 TEST_F(QtWindow, TimersArePreciseRestartWithTheNewPeriodAndNeverRunBelow10Ms) {
