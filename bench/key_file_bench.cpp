@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ReadKeyFile against a plain POSIX read() of the same file. A Fixed-mode tick reads the
 // whole key file, so this is the cost of the text-mode translation and the count rules on
 // top of the bare I/O. Both run alternately in one loop and see the same cache state; the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a player would notice, measured in one run with public tools:
 #  - start-up until the start dialog is on screen, and peak memory (max RSS from GNU time),
 #    each set against a minimal Qt Widgets dialog (bench/minimal_dialog.cpp) built here;

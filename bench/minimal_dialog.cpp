@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for measure_desktop.sh: the least a Qt Widgets program does to show a
 // dialog (a label and a button), so the game's start-up and memory read as a ratio to it.
 #include <QApplication>

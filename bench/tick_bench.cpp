@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's ticks on the real Qt host, offscreen, in its real event loop. The bench plays
 // as a player does (the mode buttons, a click into the input box, the key on display typed
 // in) and sees what a player sees: the window's controls, and the period of its running

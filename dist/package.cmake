@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A Debian package of everything `cmake --install` puts under /usr: `cpack -G DEB` in the
 # build tree writes quellabox_<version>_<arch>.deb. Included last, so every install rule
 # is known.

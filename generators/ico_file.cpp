@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "generators/ico_file.h"
 
 #include "generators/dib.h"

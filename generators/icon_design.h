@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "generators/indexed_image.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the help dialog's picture: the six keys of Random mode, A S D and J K L, as grey
 // key caps with black shadows on white, in a 4-bit .bmp of 574 x 107 pixels.
 #include <array>

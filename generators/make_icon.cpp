@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's icon as a Windows .ico with a 32- and a 16-pixel picture.
 #include <cstdio>
 

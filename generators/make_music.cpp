@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the game's background music as a looping .wav.
 //   make_music OUT.wav
 #include <cstdio>

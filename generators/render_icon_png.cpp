@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's icon as a PNG of the given size, for the desktop's icon theme.
 #include <QImage>
 #include <QString>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "qt/qt_host.h"
 
 #include <QApplication>
@@ -121,9 +124,14 @@ std::int64_t QtHost::CalendarTime() { return QDateTime::currentSecsSinceEpoch();
 std::string QtHost::LoadText(int id) { return LoadResourceString(id); }
 
 std::string QtHost::DataDirectory(const std::string& beside) {
-  // An installed copy's folder belongs to the system; a copy in a folder of the player's
-  // own keeps its data beside it.
-  if (QFileInfo(Qs(beside)).isWritable()) return beside;
+  // A copy in a folder of the player's own keeps its data beside it. An installed copy, whose
+  // folder holds the mark its installation leaves there (app/CMakeLists.txt), never writes
+  // into that folder, not even run by root, who could.
+  const QString folder = Qs(beside);
+  if (!QFileInfo::exists(folder + QStringLiteral("installed-copy")) &&
+      QFileInfo(folder).isWritable()) {
+    return beside;
+  }
   const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   QDir().mkpath(own);
   return Utf8(QDir(own).absolutePath() + QLatin1Char('/'));

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Turns the dialog templates and the string table, held as JSON, into C++ tables at configure
 # time with CMake's own JSON reader; a template it cannot read stops the configuration.
 

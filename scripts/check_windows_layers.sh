@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiles every source of the plain C++ layers (seam, data, game, ui) for Windows with
 # MinGW-w64 and <windows.h> included first, so that none of our names is one of its macros
 # and nothing there leans on a Linux-only interface.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts what the tests need on a machine with no display and no sound: an X server, a
 # D-Bus session with the accessibility bus, and a PulseAudio server with a null sink.
 # Sourced by test.sh; everything started here ends with the shell.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes sure a PulseAudio server answers and that its default sink is a null sink, so the
 # program's music can be recorded from the sink's monitor on machines without a sound
 # card. Safe to run again; prints the sink's name. Fails when no server can be had.

@@ -1,6 +1,10 @@
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Takes the README's pictures: the start dialog, and the game window in the middle of a
 Random game. It plays the copy that the e2e tests install, on the display and buses that
-services.sh starts; from the repository's root, after scripts/test.sh:
+services.sh starts, and ImageMagick's import (Debian package imagemagick) takes the pictures;
+from the repository's root, after scripts/test.sh:
 
   source scripts/common.sh; source scripts/services.sh; start_test_services
   /usr/bin/python3 scripts/take_screenshots.py build/tests/e2e/installed/lib/quellabox docs

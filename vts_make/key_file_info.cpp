@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "vts_make/key_file_info.h"
 
 #include <cstddef>
@@ -5,13 +8,9 @@
 
 #include "data/key_file.h"
 #include "data/key_text.h"
+#include "vts_make/counted.h"
 
 namespace {
-
-// A count of things in English: "1 key", "2 keys".
-std::string Counted(std::size_t n, const std::string& thing) {
-  return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
-}
 
 // A key as the big display shows it; keys that show as nothing visible get a name.
 std::string ShownKey(unsigned char key) {

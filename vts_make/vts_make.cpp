@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vts-make: writes key files for the game's Fixed mode, and tells what the game will read
 // from any key file.
 #include <cstdio>
@@ -8,6 +11,7 @@
 #include <string>
 
 #include "data/key_file_writer.h"
+#include "vts_make/counted.h"
 #include "vts_make/key_file_info.h"
 
 namespace {
@@ -28,7 +32,7 @@ int Write(const std::string& path, const std::string& keys) {
   file << made.bytes;
   file.close();
   if (!file) return Fail("cannot write " + path);
-  std::printf("%s: %zu keys\n", path.c_str(), made.count);
+  std::printf("%s: %s\n", path.c_str(), Counted(made.count, "key").c_str());
   return 0;
 }
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Kills the record writer at each file-system call of its save over best.data, one call per
 run, and checks that best.data then holds the whole old record or the whole new one. strace
 counts each syscall from the start of the process, so the counts come from a traced run."""

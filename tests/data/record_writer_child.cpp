@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves the record "42" over DIRECTORY/best.data as the game saves it, for the crash test.
 #include <string>
 

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Debian package from the build tree and checks what a player gets: the game's
-# files and nothing else, a command link that reaches the program, the run-time packages in
-# Depends, no lintian error, and the packaged program showing its start dialog.
+# files and nothing else, a command link that reaches the program, hardened programs with
+# no search path of their own, the run-time packages in Depends, not one lintian tag, the
+# commands answering as Unix programs do, and the packaged program showing its start dialog.
 # Usage: debian_package_test.sh BUILD_DIR LIBDIR
 set -euo pipefail
 build=$1 libdir=$2
@@ -14,16 +18,22 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" |
 deb=$(echo "$work"/quellabox_*.deb) root=$work/root
 dpkg-deb -x "$deb" "$root"
 
-packaged=(games/{quellabox,vts-make} "$libdir"/quellabox/{Quellabox,BackgroundMusic.wav}
+program=$libdir/quellabox/Quellabox
+packaged=(games/{quellabox,vts-make} "$program" "$libdir"/quellabox/{BackgroundMusic.wav,installed-copy}
   share/{applications/com.example.quellabox.desktop,metainfo/com.example.quellabox.metainfo.xml}
-  share/doc/quellabox/{copyright,changelog.gz} share/quellabox/examples/{alphabet,home_row}.vts
-  share/quellabox/examples/long_mixed.vts
+  share/doc/quellabox/{copyright,changelog.gz} share/man/man6/{quellabox,vts-make}.6.gz
+  share/quellabox/examples/{alphabet,home_row,long_mixed}.vts
   share/icons/hicolor/{16x16,32x32,48x48,128x128,256x256}/apps/quellabox.png)
 diff -u <(printf 'usr/%s\n' "${packaged[@]}" | sort) \
   <(cd "$root" && find . ! -type d | sed 's|^\./||' | sort) ||
   fail "the packaged files differ from the game's (- expected, + packaged)"
 link=$root/usr/games/quellabox  # relative, so it reaches the program in any root
-[ "$link" -ef "$root/usr/$libdir/quellabox/Quellabox" ] || fail "the command link misses"
+[ "$link" -ef "$root/usr/$program" ] || fail "the command link misses"
+for elf in "$root/usr/$program" "$root/usr/games/vts-make"; do
+  dynamic=$(readelf -d "$elf")
+  grep -q 'BIND_NOW' <<<"$dynamic" || fail "$elf is not bound at load"
+  ! grep -qE 'R(UN)?PATH' <<<"$dynamic" || fail "$elf has a library search path of its own"
+done
 
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the section is not games"
 # Loaded at run time, found by no linker; libqt6multimedia6 shows that dpkg-shlibdeps ran.
@@ -31,7 +41,28 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in qt6-qpa-plugins fonts-wqy-microhei libqt6multimedia6; do
   tr -s ', ' '\n' <<<"$depends" | grep -qx "$package" || fail "Depends lacks $package: $depends"
 done
-lintian --fail-on error "$deb" || fail "lintian finds errors"
+tags=$(lintian -I --pedantic "$deb" 2>/dev/null) || fail "lintian could not check the package"
+[ -z "$tags" ] || fail "lintian: $tags"
+
+# The commands, with no display: options answer, anything else is refused, the game says
+# in one line why it cannot open.
+expect() {  # STATUS OUTPUT-PATTERN COMMAND...: the status and the first line of the output
+  local status=$1 pattern=$2 got=0
+  shift 2
+  "$@" >"$work/out" 2>&1 || got=$?
+  [ "$got" = "$status" ] && grep -qE "$pattern" <(head -n 1 "$work/out") ||
+    fail "$* gave $got and: $(cat "$work/out")"
+}
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+expect 0 '^quellabox 1\.0\.0\.1$' "${nodisplay[@]}" "$link" --version
+expect 0 '^Usage: quellabox' "${nodisplay[@]}" "$link" --help
+for wrong in --bogus --version=1 -- -x; do
+  expect 2 '^Usage: quellabox' "${nodisplay[@]}" "$link" "$wrong"
+done
+expect 1 'needs a desktop session' "${nodisplay[@]}" "$link"
+[ "$(wc -l <"$work/out")" -eq 1 ] || fail "more than one line without a display"
+expect 1 'display ":[0-9]+" does not answer' env DISPLAY=:2999 "$link"
+expect 0 ': 1 key$' "$root/usr/games/vts-make" -o "$work/one.vts" a
 
 # scripts/test.sh always gives a display: a missing one there is a failure.
 [ -n "${DISPLAY:-}" ] || { [ -z "${QUELLABOX_REQUIRE_DESKTOP:-}" ] && exit 77 || fail "no DISPLAY"; }

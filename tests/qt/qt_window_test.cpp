@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -82,17 +85,24 @@ TEST_F(QtWindow, TimersArePreciseRestartWithTheNewPeriodAndNeverRunBelow10Ms) {
   EXPECT_FALSE(timer->isActive());
 }
 
-TEST(QtHostServices, KeepsDataBesideAWritableFolderElseInTheUsersDataDirectory) {
+TEST(QtHostServices, KeepsDataBesideAFolderOfThePlayersOwnElseInTheirDataDirectory) {
   QStandardPaths::setTestModeEnabled(true);
   QtHost host;
-  TempDir beside;
+  TempDir beside, installed;
+  installed.Write("installed-copy", "");
   EXPECT_EQ(host.DataDirectory(beside.Path()), beside.Path());
-  const std::string own = host.DataDirectory("/nonexistent/quellabox/");
+  const std::string own = host.DataDirectory(installed.Path());
   EXPECT_EQ(own,
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString() + "/");
+  EXPECT_EQ(host.DataDirectory("/nonexistent/quellabox/"), own);
   EXPECT_TRUE(host.SaveFileAtomically(own + "best.data", "1"));  // the folder is made
   EXPECT_FALSE(host.SaveFileAtomically(beside.Path() + "missing/best.data", "1"));
   QStandardPaths::setTestModeEnabled(false);
+
+  // A data folder that cannot be made: the save fails, and the game says so.
+  qputenv("XDG_DATA_HOME", "/dev/null/data");
+  EXPECT_FALSE(host.SaveFileAtomically(host.DataDirectory(installed.Path()) + "best.data", "1"));
+  qunsetenv("XDG_DATA_HOME");
 }
 
 // Whether a control's text, laid out as its widget lays it out, stays in the room the widget

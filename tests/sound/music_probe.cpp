@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Usage: music_probe TRACK.wav STEP...  Runs the steps, "play@MS", "stop@MS" or "quit@MS" after
 // the start, on the Qt host's music player, and prints each with its CLOCK_MONOTONIC seconds.
 #include <QCoreApplication>

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plays a track of 0.1 s at 880 Hz and 0.4 s at 440 Hz with the Qt host's music player and
 reads a private null sink's recording 10 ms at a time: the track sounds soon after each start,
 from its beginning, loops with no gap, and falls silent soon after each stop."""
