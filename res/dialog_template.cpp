@@ -5,9 +5,17 @@
 
 #include <algorithm>
 
-bool ControlTemplate::Has(std::string_view style) const {
+namespace {
+
+bool Contains(const std::vector<std::string>& styles, std::string_view style) {
   return std::find(styles.begin(), styles.end(), style) != styles.end();
 }
+
+}  // namespace
+
+bool ControlTemplate::Has(std::string_view style) const { return Contains(styles, style); }
+
+bool DialogTemplate::Has(std::string_view style) const { return Contains(styles, style); }
 
 const ControlTemplate* DialogTemplate::Control(int id) const {
   const auto found =

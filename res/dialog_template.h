@@ -26,11 +26,13 @@ struct ControlTemplate {
 struct DialogTemplate {
   int id = 0;
   std::string caption;
-  int width = 0, height = 0;  // dialog units
+  std::vector<std::string> styles;  // "appwindow": a taskbar button of its own
+  int width = 0, height = 0;        // dialog units
   int fontPoints = 0;
   std::string fontFace;
   std::vector<ControlTemplate> controls;  // template order: creation and tab order
 
+  bool Has(std::string_view style) const;
   // The control with this id, or null.
   const ControlTemplate* Control(int id) const;
 };

@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 Quellabox maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "win32/win32_host.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <ctime>
+#include <filesystem>
+
+#include "res/dialog_template.h"
+#include "res/string_table.h"
+#include "seam/ids.h"
+#include "win32/atomic_save.h"
+#include "win32/wide_text.h"
+#include "win32/win32_dialog_window.h"
+
+namespace {
+
+// The Open dialog's filter: "description|pattern|...||" with NUL bytes for the bars.
+std::wstring OpenFileFilter(const std::string& filter) {
+  std::wstring wide = Wide(filter);
+  for (wchar_t& c : wide) {
+    if (c == L'|') c = L'\0';
+  }
+  return wide;
+}
+
+// Whether this user may make files in the folder: making one is the only sure test.
+bool MayWriteIn(const std::wstring& folder) {
+  wchar_t probe[MAX_PATH + 1];
+  if (GetTempFileNameW(folder.c_str(), L"qbx", 0, probe) == 0) return false;
+  DeleteFileW(probe);
+  return true;
+}
+
+}  // namespace
+
+Win32Host::Win32Host(HINSTANCE instance) : m_instance(instance) {
+  // The visual styles of the common controls, which the program's manifest asks for.
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  // Timers to the millisecond: the system's default resolution is 10 to 16 ms.
+  timeBeginPeriod(1);
+}
+
+Win32Host::~Win32Host() { timeEndPeriod(1); }
+
+HWND Win32Host::Owner() const {
+  if (m_running.empty()) return nullptr;
+  const HWND newest = m_running.back()->Handle();
+  return newest && IsWindowVisible(newest) ? newest : nullptr;
+}
+
+int Win32Host::RunModal(int templateId, DialogEvents& dialog) {
+  const DialogTemplate* tpl = FindDialogTemplate(templateId);
+  if (!tpl) return -1;
+  Win32DialogWindow window(dialog, *tpl);
+  const HWND owner = Owner();
+  m_running.push_back(&window);
+  const int code = window.Run(m_instance, owner);
+  m_running.pop_back();
+  return code;
+}
+
+int Win32Host::ShowMessageBox(const std::string& text, MessageButtons buttons) {
+  const bool okCancel = buttons == MessageButtons::OkCancel;
+  const std::wstring title =
+      std::filesystem::path(Wide(ExecutablePath())).stem().wstring();  // the file's name alone
+  const int answer =
+      MessageBoxW(Owner(), Wide(text).c_str(), title.c_str(),
+                  okCancel ? MB_OKCANCEL | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION);
+  return answer == IDOK ? ids::kOk : ids::kCancel;
+}
+
+std::optional<std::string> Win32Host::ChooseFileToOpen(const OpenFileRequest& request) {
+  const std::wstring filter = OpenFileFilter(request.filter);
+  const std::wstring extension = Wide(request.defaultExtension);
+  std::wstring file(32768, L'\0');  // the longest path the system takes
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Owner();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrDefExt = extension.c_str();
+  // Without "must exist" a typed name of a file that is not there is taken too. The
+  // dialog leaves the working folder as it was.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                 (request.mustExist ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  file.resize(file.find(L'\0'));
+  return Utf8(file);
+}
+
+void Win32Host::ShellOpen(const std::string& target) {
+  ShellExecuteW(nullptr, L"open", Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32Host::StartProgram(const std::string& path) {
+  const std::wstring program = Wide(path);
+  std::wstring commandLine = L"\"" + program + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     nullptr, &startup, &started)) {
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+  }
+}
+
+void Win32Host::PlayLooping(const std::string& path) {
+  // No default sound: a missing or broken track leaves silence, not the system's beep on
+  // a loop.
+  PlaySoundW(Wide(path).c_str(), nullptr, SND_FILENAME | SND_LOOP | SND_ASYNC | SND_NODEFAULT);
+}
+
+void Win32Host::StopSound() { PlaySoundW(nullptr, nullptr, 0); }
+
+std::int64_t Win32Host::CalendarTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+std::string Win32Host::ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return Utf8(path);
+    }
+    path.resize(path.size() * 2);  // cut short: no path is too long for the game
+  }
+}
+
+std::string Win32Host::LoadText(int id) { return LoadResourceString(id); }
+
+std::string Win32Host::DataDirectory(const std::string& beside) {
+  // Beside the program where the player may write, as in a folder of their own; else, as
+  // under Program Files, in the player's local application data.
+  if (MayWriteIn(Wide(beside))) return beside;
+  PWSTR local = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &local))) {
+    folder = std::wstring(local) + L"\\Quellabox\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+  }
+  CoTaskMemFree(local);
+  return Utf8(folder);
+}
+
+bool Win32Host::SaveFileAtomically(const std::string& path, const std::string& bytes) {
+  return ::SaveFileAtomically(Wide(path), bytes);
+}
