@@ -21,15 +21,13 @@ bool WriteWhole(const std::wstring& path, const std::string& bytes) {
 }  // namespace
 
 bool SaveFileAtomically(const std::wstring& path, const std::string& bytes) {
-  const std::wstring folder = path.substr(0, path.find_last_of(L"\\/") + 1);
-  wchar_t beside[MAX_PATH + 1];
-  if (GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"qbx", 0, beside) == 0) {
-    return false;
-  }
+  // Named for this process, so two copies of the game saving at once never share it.
+  const std::wstring beside = path + L".new-" + std::to_wstring(GetCurrentProcessId());
   if (WriteWhole(beside, bytes) &&
-      MoveFileExW(beside, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      MoveFileExW(beside.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  DeleteFileW(beside);
+  DeleteFileW(beside.c_str());
   return false;
 }

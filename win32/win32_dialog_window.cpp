@@ -52,6 +52,11 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam) {
         m_dialog.OnNotify(Notification::SetFocus, LOWORD(wParam));
       }
       return TRUE;
+    case WM_CLOSE:
+      // The close box, Alt+F4 and Close of the system menu are Esc's Cancel, whether or
+      // not the template has an enabled button 2.
+      m_dialog.OnCommand(IDCANCEL);
+      return TRUE;
     case WM_TIMER:
       m_dialog.OnTimer(static_cast<unsigned>(wParam - 1));
       return TRUE;

@@ -30,11 +30,15 @@ std::wstring OpenFileFilter(const std::string& filter) {
   return wide;
 }
 
-// Whether this user may make files in the folder: making one is the only sure test.
+// Whether this user may make files in the folder: making one is the only sure test. The
+// probe is named for this process, and the system deletes it as it is closed.
 bool MayWriteIn(const std::wstring& folder) {
-  wchar_t probe[MAX_PATH + 1];
-  if (GetTempFileNameW(folder.c_str(), L"qbx", 0, probe) == 0) return false;
-  DeleteFileW(probe);
+  const std::wstring probe =
+      folder + L"quellabox-probe-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+  const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
   return true;
 }
 
@@ -94,6 +98,12 @@ std::optional<std::string> Win32Host::ChooseFileToOpen(const OpenFileRequest& re
                  (request.mustExist ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
   file.resize(file.find(L'\0'));
+  // A typed name with no extension gets the default one, also when no such file exists,
+  // which not every version of the dialog does by itself.
+  if (!extension.empty() && (dialog.nFileExtension == 0 || dialog.nFileExtension >= file.size())) {
+    if (file.back() != L'.') file += L'.';
+    file += extension;
+  }
   return Utf8(file);
 }
 
