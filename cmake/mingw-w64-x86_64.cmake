@@ -14,5 +14,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# The C and C++ runtimes are linked in, so the programs need no DLL beyond Windows' own.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# The C and C++ runtimes are linked in, so the programs need no DLL beyond Windows' own. No
+# time stamp in the programs: the same sources make the same bytes, in every package.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
+# Release programs go to players stripped.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

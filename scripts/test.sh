@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs what is missing, builds the game and runs every test: the style and licence
-# checks, the plain layers for Windows, the suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and last the whole suite, ending with its summary. It runs the
-# same whatever build/ holds from before, and fails when it finds no tests.
+# checks, the Windows build, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the whole suite, and the Windows program and packages under Wine, each stage ending with
+# ctest's summary. It runs the same whatever build/ holds from before, and fails when a
+# stage finds no tests.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/services.sh"
@@ -13,7 +14,7 @@ source "$(dirname "$0")/services.sh"
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio pulseaudio-utils sox strace
   x11-utils desktop-file-utils appstream make dpkg-dev file lintian reuse
-  g++-mingw-w64-x86-64-posix)
+  g++-mingw-w64-x86-64-posix wine64 nsis unzip)
 install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 echo "== Style"
@@ -23,8 +24,10 @@ git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 echo "== Licences"
 reuse lint --quiet || reuse lint
 
-echo "== Plain layers on Windows"
-"$ROOT/scripts/check_windows_layers.sh"
+echo "== Windows build"
+# The whole game cross-built with MinGW-w64, as README says; its tests run last, under Wine.
+configure_and_build "$ROOT/build-windows" --toolchain "$ROOT/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release -DQUELLABOX_TESTS=ON -DQUELLABOX_BENCH=ON
 
 start_test_services
 # The desktop is there now: the end-to-end tests must run, never skip.
@@ -44,3 +47,7 @@ echo "== Tests"
 # Asked for by name: scripts/play.sh configures the same folder without them.
 configure_and_build "$BUILD" -DQUELLABOX_TESTS=ON -DQUELLABOX_BENCH=ON
 ctest --test-dir "$BUILD" --output-on-failure --no-tests=error -j2
+
+echo "== Windows under Wine"
+start_wine_prefix
+ctest --test-dir "$ROOT/build-windows" --output-on-failure --no-tests=error

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quellabox maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Makes the Windows packages with cpack and checks what a player gets, under Wine: the zip
+# holds the game, its music, vts-make, the sample key files, the licence and a read-me in one
+# folder; the installer asks for no administrator rights, installs for this user alone with
+# a Start-menu entry and an entry in the installed-programs list, the installed game starts,
+# and the uninstaller removes all of it.
+# Usage: packages_test.sh BUILD_DIR   (the Wine prefix and X display of scripts/test.sh)
+set -euo pipefail
+build=$1
+wine=${QUELLABOX_WINE:-/usr/lib/wine/wine64}
+work=$(mktemp -d) pid=
+fail() { echo "FAIL: $*" >&2 && exit 1; }
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+[ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ] ||
+  { [ -z "${QUELLABOX_REQUIRE_DESKTOP:-}" ] && exit 77 || fail "no X display or Wine prefix"; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" ||
+  { cat "$work/cpack.log"; fail "cpack made no packages"; }
+name=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+[ "$name" = "quellabox-$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' \
+  "$build/CPackConfig.cmake")-win64" ] || fail "the packages are named $name"
+
+files=(BackgroundMusic.wav LICENSE.txt Quellabox.exe README.txt vts-make.exe
+  examples/{alphabet,home_row,long_mixed}.vts)
+diff -u <(printf "$name/%s\n" "${files[@]}" | sort) \
+  <(unzip -Z1 "$work/$name.zip" | grep -v '/$' | sort) || fail "the zip's files differ (- expected)"
+
+installer=$work/$name.exe
+grep -qa 'requestedExecutionLevel level="asInvoker"' "$installer" ||
+  fail "the installer asks for more than the player's own rights"
+"$wine" "$installer" /S
+user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public)  # the player
+folder=$user/AppData/Local/Programs/Quellabox
+shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quellabox.lnk"
+diff -u <(printf '%s\n' "${files[@]}" Uninstall.exe | sort) \
+  <(cd "$folder" && find . -type f | sed 's|^\./||' | sort) ||
+  fail "the installed files differ (- expected)"
+[ -f "$shortcut" ] || fail "no Start-menu entry"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox'
+entry=$("$wine" reg query "$key" | tr -d '\r') || fail "not in the installed-programs list"
+for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString \
+  InstallLocation EstimatedSize; do
+  grep -qE "^ +$value +REG_" <<<"$entry" || fail "the list's entry lacks $value: $entry"
+done
+! "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox' \
+  >/dev/null 2>&1 || fail "installed for all users"
+
+# The installed game shows its start dialog; its EXIT ends it.
+"$wine" "$folder/Quellabox.exe" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 200); do
+  xdotool search --name '^Game-start dialog' >/dev/null && break
+  kill -0 "$pid" 2>/dev/null || fail "the installed game ended before its start dialog"
+  sleep 0.1
+done
+xdotool key Escape
+wait "$pid" || fail "the installed game did not end well"
+pid=
+
+# The uninstaller, copied out of the folder it removes so that it can wait for its work.
+install_location=$(sed -n 's/^ *InstallLocation *REG_SZ *//p' <<<"$entry")
+cp "$folder/Uninstall.exe" "$work/"
+"$wine" "$work/Uninstall.exe" /S "_?=$install_location"
+[ ! -e "$folder" ] || fail "left behind: $(find "$folder")"
+[ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
+! "$wine" reg query "$key" >/dev/null 2>&1 || fail "still in the installed-programs list"
