@@ -18,8 +18,8 @@ GAME = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
 KEY_FILE_KEYS = "asdfjkl;"  # home_row.vts, the sample key file
 
 # Control ids of the game window.
-HOW_TO_PLAY, DISPLAY, EXIT, RANDOM, FIXED, INPUT, BEST, KEY_FILE_INFO = (
-    1000, 1001, 1002, 1005, 1006, 1007, 1011, 1015)
+HOW_TO_PLAY, DISPLAY, EXIT, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
+    1000, 1001, 1002, 1005, 1006, 1007, 1010, 1011, 1015)
 
 
 class Game:
@@ -171,7 +171,14 @@ class Play(unittest.TestCase):
         local = list(users.glob("*/AppData/Local/Quellabox/best.data"))
         self.assertEqual([path.read_bytes() for path in local], [b"2\0\0\0\0\0\0\0"])
         self.assertFalse((game.folder / "best.data").exists())
-        self.assertEqual(game.exit(main), 0)
+        # Reset: this copy ends, a new one comes up with its start dialog; its EXIT ends it.
+        click(game.desktop.control(main, RESET))
+        self.assertEqual(game.process.wait(TIMEOUT), 0)
+        game.desktop.gone(main)
+        game.desktop.window(START)
+        press("Escape")
+        wait_until("the new copy to end", lambda: not any(
+            shown["caption"] in (START, MAIN) for shown in game.desktop.windows()))
 
 
 if __name__ == "__main__":
