@@ -13,7 +13,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER
   "Quellabox maintainers <maintainers@vantosh.example.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vantosh.example.com/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # The libraries come from dpkg-shlibdeps. No linker sees the platform plugins or the font
 # the dialogs ask for, both loaded at run time (bookworm ships the X11 plugin with
 # libqt6gui6, other releases in qt6-qpa-plugins); the music needs no plugin, as

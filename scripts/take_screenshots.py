@@ -20,7 +20,8 @@ import sys
 
 import pyatspi
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "e2e"))
+for folder in ("e2e", "support"):
+    sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / folder))
 import desktop  # noqa: E402  pylint: disable=wrong-import-position
 
 

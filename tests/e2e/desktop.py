@@ -10,29 +10,22 @@ import shutil
 import signal
 import subprocess
 import tempfile
-import time
 
 import pyatspi
 from gi.repository import GLib
 
-TIMEOUT = 15.0  # generous for two busy cores; a wait that holds ends at once
-# The captions of the start dialog, the main window and every message box.
-START, MAIN, MESSAGE = "Game-start dialog   [game by orlavo]", "VANTOSH", "Quellabox"
+import x_input
+from x_input import MAIN, MESSAGE, START, TIMEOUT, press, run  # pylint: disable=unused-import
+
+
+def pump():
+    """pyatspi sees new windows and changed names only while GLib's main loop runs."""
+    while GLib.MainContext.default().iteration(False):
+        pass
 
 
 def wait_until(what, probe):
-    """Polls probe() until it gives something true (a raise is a no) and returns that."""
-    end, last = time.monotonic() + TIMEOUT, None
-    while time.monotonic() < end:
-        while GLib.MainContext.default().iteration(False):  # pyatspi sees changes only so
-            pass
-        try:
-            if value := probe():
-                return value
-        except Exception as error:  # pylint: disable=broad-except
-            last = error
-        time.sleep(0.01)
-    raise AssertionError("waited %.0f s for %s (last error: %r)" % (TIMEOUT, what, last))
+    return x_input.wait_until(what, probe, pump)
 
 
 def name(accessible):
@@ -57,20 +50,10 @@ def window(caption, text=None):
          if name(shown) == caption and find(shown, pyatspi.ROLE_LABEL, text)), None))
 
 
-def run(*command):
-    return subprocess.run(command, check=True, capture_output=True, text=True,
-                          timeout=TIMEOUT).stdout
-
-
 def click(accessible):
     """A real left click in the middle of the control, where the screen shows it."""
     box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    run("xdotool", "mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
-        "click", "1")
-
-
-def press(key):
-    run("xdotool", "key", "--clearmodifiers", key)
+    x_input.click_at(box.x, box.y, box.width, box.height)
 
 
 def x_window(shown):

@@ -10,7 +10,8 @@ import unittest
 import pyatspi
 
 from desktop import (MESSAGE, START, TIMEOUT, Copy, click, enter, find, focus, name, next_key,
-                     press, run, start_game, wait_until, window, x_window, xprop)
+                     press, start_game, wait_until, window, x_window, xprop)
+from x_input import type_text
 
 # A window of its own, neither modal nor skipping the taskbar: taskbars and switchers list it.
 TOP_LEVEL = ["_NET_WM_WINDOW_TYPE_NORMAL"]
@@ -57,7 +58,7 @@ class Play(unittest.TestCase):
         chooser = window("Open")
         self.assertIn(hex(x_window(main)), xprop(chooser))  # its owner
         focus(chooser, find(chooser, pyatspi.ROLE_TEXT, "File name:"))
-        run("xdotool", "type", "--delay", "80", key_file)  # slow: xdotool remaps keys for CJK
+        type_text(key_file)
         press("Return")
         start_game(main)
         shown = "1"

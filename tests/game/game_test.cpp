@@ -193,6 +193,7 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
       {true, true, {0}, {380, 360, 340, 320, 300, 280, 275}, {{0, "0.3800"}, {6, "0.2750"}}},
       // No speed change freezes the period; the line drifts by 0.0010 a tick.
       {true, true, {}, {400, 400, 400}, {{0, "0.3990"}, {2, "0.3970"}}},
+      {false, true, {}, {700, 700}, {{0, "0.6990"}}},
       // Ticked and unticked mid-game.
       {false, false, {3, 6}, {680, 660, 640, 640, 640, 640, 617}, {{3, "0.6390"}, {6, "0.6170"}}},
   };
@@ -201,7 +202,9 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
     SCOPED_TRACE(::testing::PrintToString(s.periods));
     if (w.ItemCheck(kHellMode) != int(s.hell)) w.Click(kHellMode);
     if (w.ItemCheck(kNoSpeedChange) != int(s.noSpeedChange)) w.Click(kNoSpeedChange);
-    w.Click(kRandomMode);
+    const std::size_t boxes = host.boxes.size();
+    w.Click(kRandomMode);  // Hell mode with the speed still changing asks first
+    EXPECT_EQ(host.boxes.size() - boxes, s.hell && !s.noSpeedChange ? 2u : 0u);
     w.Focus(kInput);
     host.Advance(2000);
     std::vector<int> periods;
@@ -220,18 +223,14 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
   }
 }
 
-TEST_F(GameTest, Start_TheWindowMenuEndsWithAboutWhichOpensTheAboutDialog) {
+TEST_F(GameTest, Start_MenuEndsWithAboutTrackPlaysTwiceAndTheMusicButtonToggles) {
+  EXPECT_FALSE(w.IsEnabled(kInput));
   using Item = std::pair<unsigned, std::string>;
   EXPECT_EQ(w.systemMenu, std::vector<Item>{Item(kAboutCommand, "关于 Quellabox(&A)...")});
-  int shown = 0;
-  host.modal[kAboutDialog] = [&shown](ScriptedWindow&) { ++shown; };
+  int about = 0;
+  host.modal[kAboutDialog] = [&about](ScriptedWindow&) { ++about; };
   w.ChooseFromMenu(kAboutCommand);
-  EXPECT_EQ(shown, 1);
-  EXPECT_FALSE(w.ended);
-}
-
-TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
-  EXPECT_FALSE(w.IsEnabled(kInput));
+  EXPECT_EQ(about, 1);
   const std::string track = dir.Path() + "BackgroundMusic.wav";
   w.Click(kMusic);
   w.Click(kMusic);
@@ -244,30 +243,6 @@ TEST_F(GameTest, Start_PlaysTheTrackTwiceAndTheMusicButtonToggles) {
   EXPECT_TRUE(left.ended);
   EXPECT_EQ(left.ItemText(kBest), "Best score: 12");
   EXPECT_EQ(host.sounds.size(), 6u);
-}
-
-TEST_F(GameTest, Arming_AsksAboutHellModeOnlyWhileTheSpeedStillChanges) {
-  const std::string question = "Are you sure you choose [Hell mode] ? It's really diffault!";
-  w.Click(kHellMode);
-  host.AnswerBox([](const std::string&) { return kCancel; });
-  w.Click(kRandomMode);  // backed out: nothing is armed
-  EXPECT_EQ(host.boxes, Strings{question});
-  EXPECT_EQ(w.ItemText(kMode) + w.ItemText(kInput), "Mode:None");
-  EXPECT_FALSE(w.IsEnabled(kInput));
-
-  host.fileToChoose = dir.Write("k.vts", "00000001a");
-  for (const int mode : {kRandomMode, kFixedMode}) {
-    for (const int hell : {0, 1}) {
-      for (const int noSpeedChange : {0, 1}) {
-        host.boxes.clear();
-        if (w.ItemCheck(kHellMode) != hell) w.Click(kHellMode);
-        if (w.ItemCheck(kNoSpeedChange) != noSpeedChange) w.Click(kNoSpeedChange);
-        w.Click(mode);
-        const Strings asked = hell && !noSpeedChange ? Strings{question, "Good luck!"} : Strings{};
-        EXPECT_EQ(host.boxes, asked) << mode << hell << noSpeedChange;
-      }
-    }
-  }
 }
 
 TEST_F(GameTest, Arming_CountsDownOnceWithTheChecksOfTheClick) {

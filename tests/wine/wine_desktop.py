@@ -1,41 +1,23 @@
 # SPDX-FileCopyrightText: 2026 Quellabox maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The game under Wine as a player meets it: real X input from xdotool, and every window read
-from outside by win-inspect. The Wine prefix, the X display and the sound server are those of
-scripts/test.sh; QUELLABOX_WINE names the wine64 program and QUELLABOX_INSPECT win-inspect."""
+"""The Wine desktop as win-inspect reads it from outside: every visible window and its
+controls. The Wine prefix and the X display are those of scripts/test.sh; QUELLABOX_WINE
+names the wine64 program and QUELLABOX_INSPECT win-inspect."""
 
 import json
 import os
 import re
 import subprocess
-import time
 
-TIMEOUT = 20.0  # generous for two busy cores; a wait that holds ends at once
-START, MAIN, MESSAGE = "Game-start dialog   [game by orlavo]", "VANTOSH", "Quellabox"
+from x_input import click_at, run, wait_until
+
 WINE = os.environ.get("QUELLABOX_WINE", "wine64")
 
 
-def wait_until(what, probe):
-    """Polls probe() until it gives something true (a raise is a no) and returns that."""
-    end, last = time.monotonic() + TIMEOUT, None
-    while time.monotonic() < end:
-        try:
-            if value := probe():
-                return value
-        except (LookupError, ValueError) as error:
-            last = error
-        time.sleep(0.02)
-    raise AssertionError("waited %.0f s for %s (last: %r)" % (TIMEOUT, what, last))
-
-
-def run(*command):
-    return subprocess.run(command, check=True, capture_output=True, text=True,
-                          timeout=TIMEOUT).stdout
-
-
 class Desktop:
-    """The windows on the Wine desktop, as win-inspect lists them."""
+    """The windows on the Wine desktop, each with its controls by id and all of them in
+    order (pictures and labels with no id of their own share one)."""
 
     def __init__(self):
         self.inspector = subprocess.Popen([WINE, os.environ["QUELLABOX_INSPECT"]],
@@ -43,11 +25,9 @@ class Desktop:
                                           stderr=subprocess.DEVNULL, text=True, encoding="utf-8")
 
     def close(self):
-        self.inspector.communicate("quit\n", timeout=TIMEOUT)
+        self.inspector.communicate("quit\n", timeout=20)
 
     def windows(self):
-        """Every visible top-level window, with its controls by id, and all of them in order
-        (pictures and labels with no id of their own share one)."""
         self.inspector.stdin.write("list\n")
         self.inspector.stdin.flush()
         windows = {}
@@ -63,20 +43,21 @@ class Desktop:
         raise AssertionError("win-inspect ended")
 
     def window(self, caption, text=None):
-        """Waits for a window with this caption (and a control with this text) and gives it."""
+        """Waits for a window with this caption (and a control with this text)."""
         return wait_until("the window %r %s" % (caption, text or ""), lambda: next(
             (shown for shown in self.windows() if shown["caption"] == caption and (
-                text is None or any(c["text"] == text for c in shown["controls"].values()))),
-            None))
+                text is None or any(c["text"] == text for c in shown["children"]))), None))
+
+    def now(self, window):
+        """The window as it is now."""
+        return next(shown for shown in self.windows() if shown["window"] == window["window"])
 
     def gone(self, window):
-        wait_until("window %r to close" % window["caption"], lambda: all(
+        wait_until("%r to close" % window["caption"], lambda: all(
             shown["window"] != window["window"] for shown in self.windows()))
 
     def control(self, window, control_id):
-        """The control as it is now."""
-        return next(shown for shown in self.windows()
-                    if shown["window"] == window["window"])["controls"][control_id]
+        return self.now(window)["controls"][control_id]
 
     def text(self, window, control_id):
         return self.control(window, control_id)["text"]
@@ -86,26 +67,17 @@ class Desktop:
                    lambda: self.text(window, control_id) == wanted)
 
     def focused(self, window):
-        """The id of the control that has the keyboard focus, once the window is active."""
+        """The id of the control with the keyboard focus, once the window is active."""
         def probe():
-            shown = next(w for w in self.windows() if w["window"] == window["window"])
+            shown = self.now(window)
             return shown["active"] and next(
                 (i for i, c in shown["controls"].items() if c["focused"]), None)
         return wait_until("%r to have the focus" % window["caption"], probe)
 
 
 def click(control):
-    """A real left click in the middle of the control, where the screen shows it."""
     left, top, right, bottom = control["rect"]
-    run("xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2), "click", "1")
-
-
-def press(*keys):
-    run("xdotool", "key", "--clearmodifiers", *keys)
-
-
-def type_text(text):
-    run("xdotool", "type", "--delay", "60", text)  # slow: xdotool remaps keys for CJK
+    click_at(left, top, right - left, bottom - top)
 
 
 def x_icon_sizes(caption):
@@ -115,5 +87,5 @@ def x_icon_sizes(caption):
 
 
 def windows_path(path):
-    """The path as a Windows program under Wine names it: Linux's root is drive Z:."""
+    """The path as a program under Wine names it: Linux's root is drive Z:."""
     return "Z:" + str(path).replace("/", "\\")
