@@ -54,16 +54,17 @@ done
 ! "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox' \
   >/dev/null 2>&1 || fail "installed for all users"
 
-# The installed game shows its start dialog; its EXIT ends it.
+# The installed game shows its start dialog, which takes the keyboard focus; Esc is its EXIT.
 "$wine" "$folder/Quellabox.exe" >/dev/null 2>&1 &
 pid=$!
 for _ in $(seq 200); do
-  xdotool search --name '^Game-start dialog' >/dev/null && break
+  window=$(xdotool search --name '^Game-start dialog' | head -n 1) &&
+    [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$window" ] && break
   kill -0 "$pid" 2>/dev/null || fail "the installed game ended before its start dialog"
   sleep 0.1
 done
 xdotool key Escape
-wait "$pid" || fail "the installed game did not end well"
+wait "$pid" || fail "the installed game ended with $?"
 pid=
 
 # The uninstaller, copied out of the folder it removes so that it can wait for its work.
