@@ -58,7 +58,7 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam) {
       m_dialog.OnCommand(IDCANCEL);
       return TRUE;
     case WM_TIMER:
-      m_dialog.OnTimer(static_cast<unsigned>(wParam - 1));
+      m_dialog.OnTimer(static_cast<unsigned>(wParam - 1));  // back to the program's own id
       return TRUE;
     case WM_SYSCOMMAND: {
       const unsigned command = static_cast<unsigned>(wParam & 0xFFF0);
