@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Quellabox maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""vts-make answers as Unix commands do: each row is a command line, its exit status and the
-first line it prints, on standard error when it fails. The rows run in order in one folder,
-so a row meets the files that those before it wrote."""
+"""The game's command and vts-make answer as Unix commands do: each row is a command line,
+its exit status and the first line it prints, on standard error when it fails. The rows run
+in order in one folder, so a row meets the files that those before it wrote."""
 
 import os
 import pathlib
@@ -12,9 +12,19 @@ import sys
 import tempfile
 import unittest
 
-VTS_MAKE = sys.argv[1]
+GAME, VTS_MAKE = sys.argv[1:3]
 NOT_WRITTEN = "; nothing written"
 ROWS = [
+    # The game: options answer with no display; anything else is named before the usage.
+    ([GAME, "-h"], 0, "Usage: quellabox [-h | --help | --version]"),
+    ([GAME, "--bogus"], 2, "quellabox: unknown option '--bogus'"),
+    ([GAME, "--help", "--version"], 2, "quellabox: unexpected argument '--version'"),
+    ([GAME, ""], 2, "quellabox: unexpected argument ''"),
+    ([GAME, "--", "--help"], 2, "quellabox: unexpected argument '--help'"),
+    ([GAME, "--"], 1, "quellabox: VANTOSH needs a desktop session, but neither DISPLAY nor "
+                      "WAYLAND_DISPLAY names one"),
+    (["env", "QT_QPA_PLATFORM=bogus", GAME], 1, "quellabox: VANTOSH could not start; Qt says:",
+     'qt.qpa.plugin: Could not find the Qt platform plugin "bogus" in ""'),
     # vts-make writes a new file only, and only keys a player can finish.
     ([VTS_MAKE, "-o", "k.vts", "a\tb"], 1, "vts-make: key 2 is the byte 0x09 (Tab), which only "
                                            "Tab would type, but Tab moves the focus" + NOT_WRITTEN),
