@@ -31,6 +31,9 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Quellabox"));
   QApplication::setApplicationName(QStringLiteral("Quellabox"));
   QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+  // Docks match the window to its menu entry by this name on Wayland (the app id) and by the
+  // application's name on X11 (the window's class), which the entry names in StartupWMClass.
+  QApplication::setDesktopFileName(QStringLiteral("com.example.quellabox"));
   // Closing the last window must not end the run: the main window closes and opens
   // dialogs of its own while it starts.
   QApplication::setQuitOnLastWindowClosed(false);
