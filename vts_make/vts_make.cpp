@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "data/key_file_writer.h"
@@ -43,9 +44,8 @@ Request Wrong(std::string why) {
 
 Request Read(const std::vector<std::string>& arguments) {
   Request request;
-  bool help = false, optionsEnded = false;
+  bool help = false, tasked = false, optionsEnded = false;
   std::vector<std::string> operands;
-  std::string task;  // the option that named it
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
@@ -57,9 +57,9 @@ Request Read(const std::vector<std::string>& arguments) {
     } else if (argument == "--force") {
       request.force = true;
     } else if (argument == "-o" || argument == "--info") {
-      if (!task.empty()) return Wrong(kOneTask);
+      if (tasked) return Wrong(kOneTask);
       if (i + 1 == arguments.size()) return Wrong(argument + " needs a FILE");
-      task = argument;
+      tasked = true;
       request.task = argument == "-o" ? Request::Task::Write : Request::Task::Info;
       request.file = arguments[++i];
     } else {
@@ -67,12 +67,13 @@ Request Read(const std::vector<std::string>& arguments) {
     }
   }
   if (help) return Request{};
-  if (task.empty()) return Wrong(kOneTask);
-  if (request.force && task != "-o") return Wrong("--force goes with -o only");
-  const std::size_t wanted = task == "-o" ? 1 : 0;
+  if (!tasked) return Wrong(kOneTask);
+  const bool writing = request.task == Request::Task::Write;
+  if (request.force && !writing) return Wrong("--force goes with -o only");
+  const std::size_t wanted = writing ? 1 : 0;
   if (operands.size() > wanted) return Wrong("unexpected argument '" + operands[wanted] + "'");
-  if (wanted == 1 && (operands.empty() || operands[0].empty())) return Wrong("no keys given");
-  if (wanted == 1) request.keys = operands[0];
+  if (writing && (operands.empty() || operands[0].empty())) return Wrong("no keys given");
+  if (writing) request.keys = operands[0];
   return request;
 }
 
@@ -86,8 +87,8 @@ int Write(const Request& request) {
   if (!made.refusal.empty()) return Fail(made.refusal + "; nothing written");
   const std::filesystem::path path = std::filesystem::u8path(request.file);
   std::error_code unknown;
-  if (!request.force && std::filesystem::symlink_status(path, unknown).type() !=
-                            std::filesystem::file_type::not_found) {
+  // A link counts as the file it is, even when it leads nowhere.
+  if (!request.force && std::filesystem::exists(std::filesystem::symlink_status(path, unknown))) {
     return Fail(request.file + " exists; --force replaces it");
   }
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -118,7 +119,7 @@ int Info(const std::string& path) {
 int main(int argc, char* argv[]) {
   const Request request = Read({argv + 1, argv + argc});
   if (!request.wrong.empty()) {
-    std::fprintf(stderr, "vts-make: %s\n", request.wrong.c_str());
+    Fail(request.wrong);
     std::fputs(kUsage, stderr);
     return 2;
   }
