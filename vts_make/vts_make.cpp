@@ -97,7 +97,8 @@ int Write(const Request& request) {
   file.close();
   if (!file) {
     const int error = errno;
-    std::filesystem::remove(path, unknown);  // no key file rather than part of one
+    // No key file rather than part of one; a device given with --force stays.
+    if (std::filesystem::is_regular_file(path, unknown)) std::filesystem::remove(path, unknown);
     return Fail("cannot write " + request.file + ": " + std::strerror(error));
   }
   std::printf("%s: %s\n", request.file.c_str(), Counted(made.count, "key").c_str());
