@@ -62,8 +62,9 @@ def x_window(shown):
 
 
 def xprop(shown):
-    """What window managers see of the window: the values of its types, owner and states."""
-    return re.findall(r"[=#] (.*)", run("xprop", "-notype", "-id", str(x_window(shown)),
+    """What window managers see of the window: the values of its class, types, owner and
+    states."""
+    return re.findall(r"[=#] (.*)", run("xprop", "-notype", "-id", str(x_window(shown)), "WM_CLASS",
                                         "_NET_WM_WINDOW_TYPE", "WM_TRANSIENT_FOR", "_NET_WM_STATE"))
 
 

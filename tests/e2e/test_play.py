@@ -4,6 +4,8 @@
 """The installed game played with real X input, read through the accessibility bus."""
 
 import os
+import pathlib
+import re
 import sys
 import unittest
 
@@ -13,8 +15,11 @@ from desktop import (MESSAGE, START, TIMEOUT, Copy, click, enter, find, focus, n
                      press, start_game, wait_until, window, x_window, xprop)
 from x_input import type_text
 
-# A window of its own, neither modal nor skipping the taskbar: taskbars and switchers list it.
-TOP_LEVEL = ["_NET_WM_WINDOW_TYPE_NORMAL"]
+# A window of its own, neither modal nor skipping the taskbar: taskbars and switchers list it,
+# and docks find its menu entry by the class the entry names.
+ENTRY = pathlib.Path(os.environ["QUELLABOX_DESKTOP_ENTRY"]).read_text(encoding="utf-8")
+TOP_LEVEL = ['"Quellabox", "%s"' % re.search(r"^StartupWMClass=(.+)$", ENTRY, re.M)[1],
+             "_NET_WM_WINDOW_TYPE_NORMAL"]
 
 
 class Play(unittest.TestCase):
