@@ -96,7 +96,9 @@ std::vector<WORD> InMemoryTemplate(const DialogTemplate& tpl) {
   out.Word(0xFFFF);  // signature: the extended template
   out.Dword(0);      // helpID
   out.Dword(tpl.Has("appwindow") ? WS_EX_APPWINDOW : 0);
-  out.Dword(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
+  // Not visible at creation: the modal loop shows the window once OnInitDialog has run, so a
+  // window that ends there (the game window after a refused start) never shows at all.
+  out.Dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
   out.Word(static_cast<WORD>(tpl.controls.size()));
   out.Word(0);  // x, y: the window is centred when it opens
   out.Word(0);
