@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "seam/host.h"
+#include "win32/win32_sound_player.h"
 
 class Win32DialogWindow;
 
@@ -39,4 +40,5 @@ class Win32Host : public Host {
 
   HINSTANCE m_instance;
   std::vector<Win32DialogWindow*> m_running;
+  Win32SoundPlayer m_sound;
 };

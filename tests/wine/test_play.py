@@ -3,6 +3,9 @@
 
 """The Windows program under Wine, played with real X input and read from outside."""
 
+import array
+import io
+import math
 import os
 import pathlib
 import shutil
@@ -10,28 +13,61 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import wave
 
-from wine_desktop import WINE, Desktop, click, windows_path, x_icon_sizes
+from null_sink import RATE, NullSink
+from wine_desktop import WINE, Desktop, click, local_app_data, windows_path, x_icon_sizes
 from x_input import MAIN, MESSAGE, START, TIMEOUT, press, run, type_text, wait_until
 
 BUILD = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
 # Control ids of the game window.
-HOW_TO_PLAY, DISPLAY, EXIT, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
-    1000, 1001, 1002, 1005, 1006, 1007, 1010, 1011, 1015)
+HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
+    1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1011, 1015)
+TRACK_SECONDS = 0.4  # the music the test writes: a tone, short so that its loop shows soon
+
+
+def tone():
+    """A wave file of TRACK_SECONDS of 440 Hz, at a level that stands far above silence."""
+    track = io.BytesIO()
+    with wave.open(track, "wb") as out:
+        out.setnchannels(1), out.setsampwidth(2), out.setframerate(22050)
+        out.writeframes(array.array("h", (round(8000 * math.sin(2 * math.pi * 440 * i / 22050))
+                                          for i in range(int(22050 * TRACK_SECONDS)))).tobytes())
+    return track.getvalue()
+
+
+class Listener:
+    """Hears the null sink's recording a tenth of a second at a time, from where it last
+    stopped: how long the newest run of sound (or of silence) has lasted."""
+
+    SLICE = RATE // 10 * 2  # bytes
+
+    def __init__(self, sink):
+        self.sink, self.read, self.run = sink, 0, (None, 0)
+
+    def lasting(self, sounding, seconds):
+        """Waits until the music has been heard (or not) for that long without a break."""
+        def probe():
+            while self.sink.size() >= self.read + self.SLICE:
+                heard = max(map(abs, self.sink.samples(self.read, self.read + self.SLICE))) > 2000
+                self.read += self.SLICE
+                self.run = (heard, self.run[1] + 1 if heard == self.run[0] else 1)
+            return self.run[0] == sounding and self.run[1] >= seconds * 10
+        wait_until("%.1f s of %s" % (seconds, "music" if sounding else "silence"), probe)
 
 
 class Play(unittest.TestCase):
 
-    def start(self, folder, read_only=False, music=None, **environment):
+    def start(self, folder, music, read_only=False, **environment):
         """The built game copied into a new folder of that name, started under Wine; gives
         the game window once Return on the start dialog's focused STRAT GAME opened it."""
         root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-wine-"))
         self.addCleanup(shutil.rmtree, root)
         self.folder = root / folder
+        shutil.rmtree(local_app_data() / "Quellabox", ignore_errors=True)  # a record of its own
         self.folder.mkdir()
         shutil.copy(BUILD / "bin" / "Quellabox.exe", self.folder)
-        (self.folder / "BackgroundMusic.wav").write_bytes(
-            music or (BUILD / "native-assets" / "bin" / "BackgroundMusic.wav").read_bytes())
+        (self.folder / "BackgroundMusic.wav").write_bytes(music)
         wrapper = []
         if read_only:
             # Read-only in a mount namespace of the game's own (root may write anywhere else);
@@ -79,7 +115,9 @@ class Play(unittest.TestCase):
         self.desktop.wait_text(main, DISPLAY, "FINISH")
 
     def test_a_whole_visit_in_a_players_own_folder(self):
-        main = self.start("Spieler 玩家")
+        sink = self.enterContext(NullSink(self.enterContext(tempfile.TemporaryDirectory())))
+        listener = Listener(sink)
+        main = self.start("Spieler 玩家", tone(), PULSE_SERVER=sink.env["PULSE_SERVER"])
         desktop = self.desktop
         # A window of its own, on the taskbar, with its icon; focus where a new window puts it.
         self.assertEqual((main["owner"], main["appwindow"]), (0, True))
@@ -87,6 +125,14 @@ class Play(unittest.TestCase):
         self.assertEqual(desktop.focused(main), HOW_TO_PLAY)
         self.assertEqual([desktop.text(main, DISPLAY), desktop.control(main, INPUT)["enabled"],
                           desktop.control(main, 2)["visible"]], ["ARE YOU READY?", False, False])
+
+        # The music from a folder named in any letters, looping past its end; its button stops
+        # it and starts it again.
+        listener.lasting(True, 3 * TRACK_SECONDS)
+        click(desktop.control(main, MUSIC))
+        listener.lasting(False, 1)
+        click(desktop.control(main, MUSIC))
+        listener.lasting(True, 3 * TRACK_SECONDS)
 
         # The About item, last in the window's own menu (Alt+Space), opens over the window.
         press("alt+space")
@@ -130,12 +176,11 @@ class Play(unittest.TestCase):
         self.assertEqual(self.process.wait(TIMEOUT), 0)
 
     def test_a_folder_it_may_not_write_no_sound_device_and_music_that_is_no_wave(self):
-        main = self.start("Program Files", read_only=True, music=b"not a wave file",
+        main = self.start("Program Files", b"not a wave file", read_only=True,
                           PULSE_SERVER="unix:/nonexistent")
         self.record_of_two(main)
-        users = pathlib.Path(os.environ["WINEPREFIX"], "drive_c", "users")
-        local = [path.read_bytes() for path in users.glob("*/AppData/Local/Quellabox/best.data")]
-        self.assertEqual(local, [b"2\0\0\0\0\0\0\0"])
+        self.assertEqual((local_app_data() / "Quellabox" / "best.data").read_bytes(),
+                         b"2\0\0\0\0\0\0\0")
         self.assertFalse((self.folder / "best.data").exists())
 
         # Reset: this copy ends, a new one comes up with its start dialog; its EXIT ends it.

@@ -7,6 +7,7 @@ names the wine64 program and QUELLABOX_INSPECT win-inspect."""
 
 import json
 import os
+import pathlib
 import re
 import subprocess
 
@@ -89,3 +90,9 @@ def x_icon_sizes(caption):
 def windows_path(path):
     """The path as a program under Wine names it: Linux's root is drive Z:."""
     return "Z:" + str(path).replace("/", "\\")
+
+
+def local_app_data():
+    """The %LOCALAPPDATA% of the Wine prefix's user."""
+    users = pathlib.Path(os.environ["WINEPREFIX"], "drive_c", "users")
+    return next(path for path in users.glob("*/AppData/Local") if path.parts[-3] != "Public")
