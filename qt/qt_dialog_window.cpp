@@ -15,11 +15,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <utility>
-
 #include "qt/resource_images.h"
 #include "qt/utf8.h"
+#include "seam/host.h"
 #include "seam/ids.h"
 
 namespace {
@@ -173,7 +171,7 @@ int QtDialogWindow::DialogUnitsX(int units) const { return (units * m_baseX + 2)
 
 int QtDialogWindow::DialogUnitsY(int units) const { return (units * m_baseY + 4) / 8; }
 
-int QtDialogWindow::Run() {
+int QtDialogWindow::Run(ModalRunner& runner) {
   const bool focusFirst = m_dialog.OnInitDialog();
   if (m_endRequested) return m_endCode;
   if (focusFirst) {
@@ -186,10 +184,8 @@ int QtDialogWindow::Run() {
     }
   }
   m_running = true;
-  const QPointer<QtDialogWindow> below = std::exchange(s_topmost, this);
-  const int code = parentWidget() ? exec() : RunAsOwnWindow();
-  s_topmost = below;
-  return code;
+  const ModalRunner::RunningLoop running(runner, *this);
+  return parentWidget() ? exec() : RunAsOwnWindow();
 }
 
 int QtDialogWindow::RunAsOwnWindow() {
@@ -204,8 +200,6 @@ int QtDialogWindow::RunAsOwnWindow() {
   loop.exec(QEventLoop::DialogExec);
   return result();
 }
-
-QtDialogWindow* QtDialogWindow::Topmost() { return s_topmost; }
 
 QWidget* QtDialogWindow::Item(int id) const { return m_items.value(id, nullptr); }
 
@@ -253,7 +247,7 @@ void QtDialogWindow::SetTimer(unsigned id, int periodMs) {
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, [this, id] { m_dialog.OnTimer(id); });
   }
-  timer->start(std::max(periodMs, kMinimumTimerPeriodMs));
+  timer->start(periodMs);
 }
 
 void QtDialogWindow::KillTimer(unsigned id) {

@@ -5,11 +5,12 @@
 
 #include <QDialog>
 #include <QMap>
-#include <QPointer>
 
 #include "res/dialog_template.h"
 #include "seam/dialog_events.h"
 #include "seam/dialog_window.h"
+
+class ModalRunner;
 
 class QMenu;
 class QTimer;
@@ -24,9 +25,7 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   ~QtDialogWindow() override;
 
   // Runs the dialog: OnInitDialog, then the modal loop unless it ended already.
-  int Run();
-  // The newest window that runs, if any: the owner of what opens now.
-  static QtDialogWindow* Topmost();
+  int Run(ModalRunner& runner);
 
   std::string ItemText(int id) const override;
   void SetItemText(int id, const std::string& text) override;
@@ -55,8 +54,6 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   int DialogUnitsX(int units) const;
   int DialogUnitsY(int units) const;
   int RunAsOwnWindow();
-
-  static inline QPointer<QtDialogWindow> s_topmost;
 
   DialogEvents& m_dialog;
   DialogTemplate m_template;
