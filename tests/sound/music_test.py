@@ -50,7 +50,8 @@ def main(probe):
                 bounds = []
                 until(lambda: sink.pactl("list", "short", "source-outputs"))
                 # Woken afresh, the sink renders 10 ms ahead at once, not after its first 2 s.
-                sink.pactl("suspend-sink", sink.sink, "1"), sink.pactl("suspend-sink", sink.sink, "0")
+                for suspended in "10":
+                    sink.pactl("suspend-sink", sink.sink, suspended)
                 until(sink.size)
                 run = subprocess.Popen([probe, track, *STEPS], stdout=subprocess.PIPE, text=True,
                                        env=sink.env)

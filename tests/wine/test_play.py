@@ -3,9 +3,6 @@
 
 """The Windows program under Wine, played with real X input and read from outside."""
 
-import array
-import io
-import math
 import os
 import pathlib
 import shutil
@@ -13,27 +10,17 @@ import subprocess
 import sys
 import tempfile
 import unittest
-import wave
 
 from null_sink import RATE, NullSink
 from wine_desktop import WINE, Desktop, click, local_app_data, windows_path, x_icon_sizes
 from x_input import MAIN, MESSAGE, START, TIMEOUT, press, run, type_text, wait_until
 
 BUILD = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
+HELP_PICTURE = next((BUILD / "native-assets" / "res").glob("help*.bmp"), None)
 # Control ids of the game window.
 HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
     1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1011, 1015)
 TRACK_SECONDS = 0.4  # the music the test writes: a tone, short so that its loop shows soon
-
-
-def tone():
-    """A wave file of TRACK_SECONDS of 440 Hz, at a level that stands far above silence."""
-    track = io.BytesIO()
-    with wave.open(track, "wb") as out:
-        out.setnchannels(1), out.setsampwidth(2), out.setframerate(22050)
-        out.writeframes(array.array("h", (round(8000 * math.sin(2 * math.pi * 440 * i / 22050))
-                                          for i in range(int(22050 * TRACK_SECONDS)))).tobytes())
-    return track.getvalue()
 
 
 class Listener:
@@ -115,9 +102,13 @@ class Play(unittest.TestCase):
         self.desktop.wait_text(main, DISPLAY, "FINISH")
 
     def test_a_whole_visit_in_a_players_own_folder(self):
-        sink = self.enterContext(NullSink(self.enterContext(tempfile.TemporaryDirectory())))
+        folder = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory()))
+        subprocess.run(["sox", "-n", "-r22050", "-b16", folder / "tone.wav", "synth",
+                        str(TRACK_SECONDS), "sine", "440", "gain", "-12"], check=True)
+        sink = self.enterContext(NullSink(folder))
         listener = Listener(sink)
-        main = self.start("Spieler 玩家", tone(), PULSE_SERVER=sink.env["PULSE_SERVER"])
+        main = self.start("Spieler 玩家", (folder / "tone.wav").read_bytes(),
+                          PULSE_SERVER=sink.env["PULSE_SERVER"])
         desktop = self.desktop
         # A window of its own, on the taskbar, with its icon; focus where a new window puts it.
         self.assertEqual((main["owner"], main["appwindow"]), (0, True))
@@ -140,8 +131,16 @@ class Play(unittest.TestCase):
         about = desktop.window("ABOUT VANTOSH")
         self.assertEqual(about["owner"], main["window"])
         self.assertTrue(any(c["image"] for c in about["children"]))  # the icon
+        self.assertEqual(desktop.faults(about, 100), [])
         press("Return")
         desktop.gone(about)
+
+        # The help, whole at the prefix's fonts: its picture and its wrapped button.
+        click(desktop.control(main, HOW_TO_PLAY))
+        help_dialog = desktop.window("How to play it?")
+        self.assertEqual(desktop.faults(help_dialog, 130, HELP_PICTURE), [])
+        press("Return")
+        desktop.gone(help_dialog)
 
         # Random: Esc asks while the countdown goes on; then a record, kept beside the game.
         self.arm(main, RANDOM)
@@ -149,6 +148,7 @@ class Play(unittest.TestCase):
         press("Escape")
         really = desktop.window(MESSAGE, "Really?")
         self.assertEqual(really["owner"], main["window"])
+        self.assertEqual(desktop.faults(really), [])
         desktop.wait_text(main, DISPLAY, "2")
         click(desktop.control(really, 2))  # Cancel
         desktop.gone(really)
