@@ -7,6 +7,8 @@
 #include "win32/win32_host.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Held until the process ends: while it exists, the uninstaller leaves the game's files.
+  CreateMutexW(nullptr, FALSE, L"" QUELLABOX_RUNNING_MUTEX);
   Win32Host host(instance);
   // The game window runs modally inside; the program has done its work when it returns.
   theApp.InitInstance(host);

@@ -19,7 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # libqt6gui6, other releases in qt6-qpa-plugins); the music needs no plugin, as
 # libqt6multimedia6 plays it through PulseAudio itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei, fonts-wqy-zenhei")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keyboard reaction game: type the key shown before the tick")
 # lintian wants the long description within 80 columns, its leading space included.
 set(CPACK_PACKAGE_DESCRIPTION "VANTOSH shows one big key; type it into the small box

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes the help dialog's picture: the six keys of Random mode, A S D and J K L, as grey
-// key caps with black shadows on white, in a 4-bit .bmp of 574 x 107 pixels.
+// key caps with black shadows on white, in a 4-bit .bmp of 574 x 107 pixels, its right end
+// blank.
 #include <array>
 #include <cstdio>
 #include <iterator>
@@ -25,6 +26,9 @@ constexpr int kGroupGap = 76;  // between the left hand's keys and the right han
 constexpr int kOutline = 2;
 constexpr int kFrontFace = 9;  // the darker skirt below the key's top
 constexpr int kGlyphScale = 4;
+// The help dialog lays its two buttons over the picture's right end (from x = 538 at the
+// fonts the dialogs are shown in): the keys stay clear of that strip, which stays blank.
+constexpr int kClearRight = 40;
 
 // A 5 x 7 capital, one string a row, '#' for ink.
 struct Glyph {
@@ -78,7 +82,7 @@ void DrawKey(IndexedImage& image, const Glyph& glyph, int x, int y) {
 IndexedImage DrawKeys() {
   IndexedImage image(kWidth, kHeight, kWhite);
   const int used = 6 * kCapWidth + 4 * kKeyGap + kGroupGap + kShadow;
-  int x = (kWidth - used) / 2;
+  int x = (kWidth - kClearRight - used) / 2;
   const int y = (kHeight - kCapHeight - kShadow) / 2;
   for (std::size_t i = 0; i < std::size(kKeys); ++i) {
     DrawKey(image, kKeys[i], x, y);

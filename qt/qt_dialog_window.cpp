@@ -19,6 +19,7 @@
 #include "qt/utf8.h"
 #include "seam/host.h"
 #include "seam/ids.h"
+#include "seam/wrapped_caption.h"
 
 namespace {
 
@@ -33,24 +34,26 @@ Qt::Alignment StaticAlignment(const ControlTemplate& control) {
   return alignment | (control.Has("centerimage") ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
-// A button whose caption is wider than the button breaks it at the last blank that fits.
-QString WrappedCaption(const QString& caption, const QFontMetrics& metrics, int width) {
-  if (metrics.horizontalAdvance(caption) <= width) return caption;
-  for (int cut = caption.lastIndexOf(' '); cut > 0; cut = caption.lastIndexOf(' ', cut - 1)) {
-    if (metrics.horizontalAdvance(caption.left(cut)) <= width) {
-      return caption.left(cut) + '\n' + caption.mid(cut + 1);
-    }
-  }
-  return caption;
-}
-
-// A line of text as a label lays it out, a pixel or so more than the font's bare height:
-// with it as the vertical unit, a label sized for n lines shows n lines whole.
+// A line of text as a label lays it out, a pixel or so more than the font's bare height, or
+// the distance from one line to the next where the font puts leading between lines: with it
+// as the vertical unit, a label sized for n lines shows n lines whole.
 int LabelLineHeight(const QFont& font) {
   QLabel probe(QStringLiteral("X"));
   probe.setFont(font);
   probe.setWordWrap(true);
-  return probe.heightForWidth(1000);
+  return std::max(probe.heightForWidth(1000), QFontMetrics(font).lineSpacing());
+}
+
+// The average width of the letters A-Z and a-z, rounded: the horizontal dialog unit's base.
+// Each letter counts whole pixels, as the system's own measure does; fractional advances can
+// round the average down a pixel and leave a template's captions no room.
+int AverageLetterWidth(const QFontMetrics& metrics) {
+  int width = 0;
+  for (const char letter :
+       std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) {
+    width += metrics.horizontalAdvance(QChar(letter));
+  }
+  return (width / 26 + 1) / 2;
 }
 
 // A font for the asked cell height: the largest pixel size whose line height fits it.
@@ -82,8 +85,7 @@ QtDialogWindow::QtDialogWindow(DialogEvents& dialog, const DialogTemplate& tpl, 
 
   // Dialog units follow the dialog's font, as the platform's dialog manager counts them.
   const QFontMetrics metrics(font);
-  const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  m_baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
+  m_baseX = AverageLetterWidth(metrics);
   m_baseY = LabelLineHeight(font);
   setFixedSize(DialogUnitsX(tpl.width), DialogUnitsY(tpl.height));
 
@@ -152,8 +154,12 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
     widget->lower();
   }
   if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    const QFontMetrics metrics = button->fontMetrics();
     button->setText(control.Has("multiline")
-                        ? WrappedCaption(caption, button->fontMetrics(), button->width() - 6)
+                        ? Qs(WrappedCaption(control.caption, button->width() - 6,
+                                            [&metrics](const std::string& text) {
+                                              return metrics.horizontalAdvance(Qs(text));
+                                            }))
                         : caption);
     button->setAccessibleName(caption);
   }

@@ -20,6 +20,7 @@
 #include "qt/atomic_save.h"
 #include "qt/qt_dialog_window.h"
 #include "qt/utf8.h"
+#include "res/font_substitutes.h"
 #include "res/string_table.h"
 #include "seam/ids.h"
 
@@ -56,11 +57,11 @@ QString QtNameFilters(const std::string& filter) {
 }  // namespace
 
 void SubstituteTemplateFonts() {
-  // The templates ask for CJK faces by name; any installed CJK sans font stands in.
-  const QStringList cjkSans = {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
-                               "Microsoft YaHei",     "SimSun",           "Sans Serif"};
-  QFont::insertSubstitutions(QStringLiteral("微软雅黑"), cjkSans);
-  QFont::insertSubstitutions(QStringLiteral("宋体"), cjkSans);
+  for (const FontSubstitute& font : FontSubstitutes()) {
+    QStringList families;
+    for (const std::string& family : font.families) families << Qs(family);
+    QFont::insertSubstitutions(Qs(font.face), families);
+  }
 }
 
 QtHost::QtHost() { SubstituteTemplateFonts(); }

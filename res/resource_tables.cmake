@@ -95,26 +95,48 @@ function(quellabox_dialog_table out file)
     PARENT_SCOPE)
 endfunction()
 
-# Writes OUTPUT from the .cpp.in beside this file: the templates of `dialog_files` and the
-# strings of `strings_file`; CMake runs again when one of them changes.
-function(quellabox_resource_tables output strings_file)
+# `{id, "text"}` of one member of the string table.
+function(quellabox_string_row out json id)
+  string(JSON text GET "${json}" ${id})
+  quellabox_cxx_literal(text "${text}")
+  set(${out} "{${id}, ${text}}" PARENT_SCOPE)
+endfunction()
+
+# `{"face", {"family", ...}}` of one member of the font substitutes.
+function(quellabox_font_row out json face)
+  quellabox_cxx_texts(families "${json}" ${face})
+  quellabox_cxx_literal(literal "${face}")
+  set(${out} "{${literal}, ${families}}" PARENT_SCOPE)
+endfunction()
+
+# One C++ initialiser row for each member of the JSON object in `file`, made by `row`.
+function(quellabox_json_rows out file row)
+  file(READ "${file}" json)
+  set(rows)
+  string(JSON count LENGTH "${json}")
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE ${last})
+    string(JSON name MEMBER "${json}" ${i})
+    cmake_language(CALL ${row} line "${json}" "${name}")
+    string(APPEND rows "    ${line},\n")
+  endforeach()
+  set(${out} "${rows}" PARENT_SCOPE)
+endfunction()
+
+# Writes OUTPUT from the .cpp.in beside this file: the templates of `dialog_files`, the
+# strings of `strings_file` and the font substitutes of `fonts_file`; CMake runs again when
+# one of them changes.
+function(quellabox_resource_tables output strings_file fonts_file)
   set(QUELLABOX_DIALOG_TABLES)
   foreach(file ${ARGN})
     quellabox_dialog_table(table "${file}")
     string(APPEND QUELLABOX_DIALOG_TABLES "${table}\n")
   endforeach()
-  file(READ "${strings_file}" json)
-  set(QUELLABOX_STRING_TABLE)
-  string(JSON count LENGTH "${json}")
-  math(EXPR last "${count} - 1")
-  foreach(i RANGE ${last})
-    string(JSON id MEMBER "${json}" ${i})
-    string(JSON text GET "${json}" ${id})
-    quellabox_cxx_literal(text "${text}")
-    string(APPEND QUELLABOX_STRING_TABLE "    {${id}, ${text}},\n")
-  endforeach()
+  quellabox_json_rows(QUELLABOX_STRING_TABLE "${strings_file}" quellabox_string_row)
+  quellabox_json_rows(QUELLABOX_FONT_TABLE "${fonts_file}" quellabox_font_row)
   configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/resource_tables.cpp.in ${output} @ONLY)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${strings_file} ${ARGN})
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${strings_file} ${fonts_file}
+    ${ARGN})
 endfunction()
 
 # The resource ids of the pictures the templates show, one per kind: sets QUELLABOX_ICON_ID

@@ -8,8 +8,9 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 # What the program needs to build and run.
+# The fonts stand in for the templates' faces (res/fonts.json).
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-  fonts-wqy-microhei)
+  fonts-wqy-microhei fonts-wqy-zenhei)
 
 install_packages() {
   local missing=()

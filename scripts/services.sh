@@ -37,22 +37,23 @@ start_test_services() {
 
 # A Wine prefix of the tests' own, made once a run (about 12 s), in the runtime folder. Wine
 # draws and focuses its windows itself (no window manager needed, and closing a window does
-# not wait for one), the templates' CJK faces map to an installed font, and its server stays
-# up between tests. WINEDEBUG keeps the loader's errors: a missing DLL is otherwise silent.
+# not wait for one), the templates' CJK faces map to the first font res/fonts.json names for
+# each, as on the Qt host, and its server stays up between tests. WINEDEBUG keeps the
+# loader's errors: a missing DLL is otherwise silent.
 start_wine_prefix() {
   export WINEPREFIX="$XDG_RUNTIME_DIR/wine" WINEDEBUG=-all,err+module
   local wine=/usr/lib/wine/wine64
   mkdir -p "$WINEPREFIX"
   /usr/lib/wine/wineserver -p
   "$wine" wineboot -i >/dev/null 2>&1
-  local key value
-  while IFS='|' read -r key value; do
-    "$wine" reg add "$key" /v "${value%%=*}" /t REG_SZ /d "${value#*=}" /f >/dev/null
-  done <<'KEYS'
-HKCU\Software\Wine\X11 Driver|Managed=N
-HKCU\Software\Wine\Fonts\Replacements|微软雅黑=WenQuanYi Micro Hei
-HKCU\Software\Wine\Fonts\Replacements|宋体=WenQuanYi Micro Hei
-KEYS
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+  local face family
+  /usr/bin/python3 -c 'import json, sys
+for face, families in json.load(open(sys.argv[1], encoding="utf-8")).items():
+    print(face + "=" + families[0])' "$ROOT/res/fonts.json" | while IFS='=' read -r face family; do
+    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "$family" \
+      /f >/dev/null
+  done
   for face in Tahoma "MS Shell Dlg"; do
     "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
       /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null

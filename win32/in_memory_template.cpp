@@ -67,10 +67,10 @@ DWORD ControlStyle(const ControlTemplate& control) {
       if (control.Has("centerimage")) style |= SS_CENTERIMAGE;
       break;
     case ControlKind::Icon:
-      style |= SS_ICON;
-      break;
     case ControlKind::Bitmap:
-      style |= SS_BITMAP;
+      // A picture takes its own size, which may reach under other controls; it never paints
+      // over them (the window puts it below them).
+      style |= (control.kind == ControlKind::Icon ? SS_ICON : SS_BITMAP) | WS_CLIPSIBLINGS;
       break;
   }
   return style;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "seam/wrapped_caption.h"
 #include "win32/in_memory_template.h"
 #include "win32/wide_text.h"
 
@@ -42,6 +43,8 @@ INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam) {
   switch (message) {
     case WM_INITDIALOG: {
       CentreOverOwner();
+      WrapButtonCaptions();
+      LayPicturesUnderControls();
       m_dialog.AttachWindow(this);
       // TRUE lets the dialog manager give the first tab stop the focus. An EndDialog in
       // OnInitDialog ends the dialog before it is shown or takes input.
@@ -108,6 +111,41 @@ void Win32DialogWindow::CentreOverOwner() {
   SetWindowPos(m_hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
                area.top + (area.bottom - area.top - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32DialogWindow::LayPicturesUnderControls() {
+  std::vector<HWND> pictures;
+  for (HWND child = GetWindow(m_hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const LONG_PTR type = GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK;
+    if (type == SS_ICON || type == SS_BITMAP) pictures.push_back(child);
+  }
+  // Below every control, so that the ones over it stay whole, as they stay clickable.
+  for (const HWND picture : pictures) {
+    SetWindowPos(picture, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void Win32DialogWindow::WrapButtonCaptions() {
+  for (const ControlTemplate& control : m_template.controls) {
+    const HWND button = Item(control.id);
+    if (!button || !control.Has("multiline")) continue;
+    RECT client{};
+    GetClientRect(button, &client);
+    const HDC dc = GetDC(button);
+    const HGDIOBJ font =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    // The room inside the button's frame and text margins.
+    const std::string caption =
+        WrappedCaption(control.caption, client.right - 6, [dc](const std::string& text) {
+          const std::wstring wide = Wide(text);
+          SIZE size{};
+          GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+          return static_cast<int>(size.cx);
+        });
+    SelectObject(dc, font);
+    ReleaseDC(button, dc);
+    SetWindowTextW(button, Wide(caption).c_str());
+  }
 }
 
 std::string Win32DialogWindow::ItemText(int id) const {

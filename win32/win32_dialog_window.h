@@ -46,6 +46,9 @@ class Win32DialogWindow : public DialogWindow {
   INT_PTR OnMessage(UINT message, WPARAM wParam);
   HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
   void CentreOverOwner();
+  // A caption that may wrap is broken in lines here, where every host breaks it alike.
+  void WrapButtonCaptions();
+  void LayPicturesUnderControls();
   void ApplyFont(int id);
 
   DialogEvents& m_dialog;

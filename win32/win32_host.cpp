@@ -126,13 +126,9 @@ void Win32Host::StartProgram(const std::string& path) {
   }
 }
 
-void Win32Host::PlayLooping(const std::string& path) {
-  // No default sound: a missing or broken track leaves silence, not the system's beep on
-  // a loop.
-  PlaySoundW(Wide(path).c_str(), nullptr, SND_FILENAME | SND_LOOP | SND_ASYNC | SND_NODEFAULT);
-}
+void Win32Host::PlayLooping(const std::string& path) { m_sound.PlayLooping(Wide(path)); }
 
-void Win32Host::StopSound() { PlaySoundW(nullptr, nullptr, 0); }
+void Win32Host::StopSound() { m_sound.Stop(); }
 
 std::int64_t Win32Host::CalendarTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
 

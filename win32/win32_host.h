@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "seam/host.h"
+#include "win32/win32_sound_player.h"
 
 // The host the program runs on under Windows: the dialog manager, user32's timers and
 // message boxes, the common Open dialog, the shell, winmm's PlaySound and kernel32's files.
@@ -39,4 +40,5 @@ class Win32Host : public Host {
   HWND Owner() const;
 
   HINSTANCE m_instance;
+  Win32SoundPlayer m_sound;
 };

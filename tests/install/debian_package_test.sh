@@ -38,7 +38,7 @@ done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the section is not games"
 # Loaded at run time, found by no linker; libqt6multimedia6 shows that dpkg-shlibdeps ran.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in qt6-qpa-plugins fonts-wqy-microhei libqt6multimedia6; do
+for package in qt6-qpa-plugins fonts-wqy-microhei fonts-wqy-zenhei libqt6multimedia6; do
   tr -s ', ' '\n' <<<"$depends" | grep -qx "$package" || fail "Depends lacks $package: $depends"
 done
 tags=$(lintian -I --pedantic "$deb" 2>/dev/null) || fail "lintian could not check the package"

@@ -3,17 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
+#include <set>
+
+#include "game/choose_key_file.h"
 #include "qt/qt_dialog_window.h"
 #include "qt/qt_host.h"
 #include "seam/ids.h"
@@ -131,7 +136,48 @@ bool Fits(QWidget* widget) {
   return room.contains(widget->fontMetrics().boundingRect(room, flags, text));
 }
 
-TEST(QtDialogs, EveryCaptionShowsWholeInItsControl) {
+// Whether a pixel of a picture is background, which a control may stand over.
+bool Blank(const QColor& pixel) { return pixel.alpha() == 0 || pixel == Qt::white; }
+
+// Every text of the window whole in its control, every picture whole inside the window, and
+// no control over a drawn part of a picture. `clipped`: controls that run past the window's
+// edge by design.
+void ExpectShownWhole(QWidget* window, const std::string& name, std::set<int> clipped = {}) {
+  const QList<QWidget*> controls = window->findChildren<QWidget*>();
+  for (QWidget* control : controls) {
+    const auto* label = qobject_cast<QLabel*>(control);
+    const bool picture = label && !label->pixmap().isNull();
+    const bool text = (label && !picture) || qobject_cast<QAbstractButton*>(control);
+    const std::string what = name + " " + control->objectName().toStdString() + " " +
+                             control->property("text").toString().toStdString();
+    if (!control->isVisible() || clipped.count(control->objectName().toInt()) != 0) continue;
+    if (text) {
+      EXPECT_TRUE(Fits(control)) << what;
+    }
+    if (!picture) continue;
+    const QRect drawn(control->mapTo(window, QPoint()), control->size());
+    EXPECT_TRUE(window->rect().contains(drawn)) << what;
+    const QImage image = label->pixmap().toImage();
+    for (QWidget* other : controls) {
+      if (other == control || !other->isVisible() || other->isAncestorOf(control)) continue;
+      const QRect over = QRect(other->mapTo(window, QPoint()), other->size()) & drawn;
+      for (int y = over.top(); y <= over.bottom(); ++y) {
+        for (int x = over.left(); x <= over.right(); ++x) {
+          ASSERT_TRUE(Blank(image.pixelColor(x - drawn.left(), y - drawn.top())))
+              << what << " under " << other->objectName().toStdString() << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+// A host that offers the website as a cancelled key-file choice does, and no file.
+class NoFileQtHost : public QtHost {
+  std::optional<std::string> ChooseFileToOpen(const OpenFileRequest&) override { return {}; }
+  void ShellOpen(const std::string&) override {}
+};
+
+TEST(QtDialogs, EveryTextAndPictureShowsWholeAndNoControlCoversAPicture) {
   SubstituteTemplateFonts();
   ScriptedHost host;
   host.modal[kStartDialog] = [](ScriptedWindow& start) { start.Click(kOk); };
@@ -142,19 +188,23 @@ TEST(QtDialogs, EveryCaptionShowsWholeInItsControl) {
   for (CDialog* dialog : std::initializer_list<CDialog*>{&game, &start, &about, &help}) {
     QtDialogWindow window(*dialog, *FindDialogTemplate(dialog->TemplateId()), nullptr);
     dialog->OnInitDialog();
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-      const auto* label = qobject_cast<QLabel*>(control);
-      const bool text =
-          (label && label->pixmap().isNull()) || qobject_cast<QAbstractButton*>(control);
-      // The hint and No speed change run past the window's edge by design.
-      const int id = control->objectName().toInt();
-      if (!text || control->isHidden() ||
-          (dialog == &game && (id == kHint || id == kNoSpeedChange))) {
-        continue;
-      }
-      EXPECT_TRUE(Fits(control)) << dialog->TemplateId() << " " << id << " "
-                                 << control->property("text").toString().toStdString();
-    }
+    window.show();
+    // The hint and No speed change run past the game window's edge by design.
+    ExpectShownWhole(&window, std::to_string(dialog->TemplateId()),
+                     dialog == &game ? std::set<int>{kHint, kNoSpeedChange} : std::set<int>{});
+  }
+
+  // Message boxes: the longest text the game shows, and the shortest.
+  NoFileQtHost qtHost;
+  for (int box = 0; box < 2; ++box) {
+    QTimer::singleShot(0, [] {
+      auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(shown, nullptr);
+      ExpectShownWhole(shown, shown->text().toStdString());
+      shown->reject();
+    });
+    if (box == 0) ChooseKeyFile(qtHost, "");
+    if (box == 1) qtHost.ShowMessageBox("Quellabox", "Really?", MessageButtons::OkCancel);
   }
 }
 

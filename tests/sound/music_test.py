@@ -12,6 +12,8 @@ import sys
 import tempfile
 import time
 
+from null_sink import NoSoundServer, NullSink
+
 # Hasty toggles after 3.5 s, those at one instant faster than the track loads.
 STEPS = ["play@0", "stop@1500", "play@2000", "stop@3500", "play@3520", "stop@3520", "play@4020",
          "stop@4020", "play@4020", "stop@4040", "play@4060", "quit@5600"]
@@ -38,42 +40,31 @@ def heard(samples):
     return letters
 
 
-def main(probe, sound_server):
+def main(probe):
     with tempfile.TemporaryDirectory() as folder:
-        track, raw, runtime = (os.path.join(folder, name) for name in ("t.wav", "raw", "pulse"))
+        track = os.path.join(folder, "t.wav")
         subprocess.run(["sox", "-n", "-r22050", "-b16", track, *"synth 0.1 sine 880 gain -6 : "
                         "synth 0.4 sine 440 gain -6".split()], check=True)
-        # Off the session bus: a second server gives up when a first holds the bus name.
-        env = dict(os.environ, PULSE_RUNTIME_PATH=runtime, PULSE_SERVER="unix:%s/native" % runtime,
-                   DBUS_SESSION_BUS_ADDRESS="unix:path=%s/no-bus" % folder)
-        server = subprocess.run([sound_server], env=env, capture_output=True, text=True)
-        if server.returncode != 0:
-            print("no sound server: " + server.stderr)
+        try:
+            with NullSink(folder) as sink:
+                bounds = []
+                until(lambda: sink.pactl("list", "short", "source-outputs"))
+                # Woken afresh, the sink renders 10 ms ahead at once, not after its first 2 s.
+                for suspended in "10":
+                    sink.pactl("suspend-sink", sink.sink, suspended)
+                until(sink.size)
+                run = subprocess.Popen([probe, track, *STEPS], stdout=subprocess.PIPE, text=True,
+                                       env=sink.env)
+                # Meanwhile, at 88200 bytes a second: times no earlier than the first sample's.
+                until(lambda: bounds.append(time.monotonic() - sink.size() / 88200)
+                      or run.poll() is not None)
+                steps = [(name, float(t) - min(bounds)) for name, t in map(str.split, run.stdout)]
+                until(lambda: sink.size() / 88200 > steps[-1][1] + 0.1)
+                letters = heard(sink.samples())
+        except NoSoundServer as error:
+            print("no sound server: %s" % error)
             required = os.environ.get("CI") or os.environ.get("QUELLABOX_REQUIRE_DESKTOP") == "1"
             return 1 if required else 77
-        sink, bounds = server.stdout.strip(), []
-        pactl = lambda *args: subprocess.run(["pactl", *args], env=env, capture_output=True).stdout
-        try:
-            with open(raw, "wb") as out:
-                parec = subprocess.Popen(["parec", "-d", sink + ".monitor", "--latency-msec=10",
-                                          "--raw", "--channels=1"], stdout=out, env=env)
-            until(lambda: pactl("list", "short", "source-outputs"))
-            # Woken afresh, the sink renders 10 ms ahead at once, not after its first 2 s.
-            pactl("suspend-sink", sink, "1"), pactl("suspend-sink", sink, "0")
-            until(lambda: os.path.getsize(raw))
-            run = subprocess.Popen([probe, track, *STEPS], stdout=subprocess.PIPE, text=True,
-                                   env=env)
-            # Meanwhile, at 88200 bytes a second: times no earlier than the first sample's.
-            until(lambda: bounds.append(time.monotonic() - os.path.getsize(raw) / 88200)
-                  or run.poll() is not None)
-            steps = [(name, float(t) - min(bounds)) for name, t in map(str.split, run.stdout)]
-            until(lambda: os.path.getsize(raw) / 88200 > steps[-1][1] + 0.1)
-        finally:
-            parec.terminate()
-            pactl("exit")
-            until(lambda: not os.path.exists(runtime + "/pid"))
-        with open(raw, "rb") as recording:
-            letters = heard(memoryview(recording.read(os.path.getsize(raw) // 2 * 2)).cast("h"))
     failed = run.returncode != 0 or [name for name, _ in steps] != [step[:4] for step in STEPS]
     for (name, begin), (_, end) in zip(steps, steps[1:]):
         part = letters[round(begin * 100):round(end * 100)]

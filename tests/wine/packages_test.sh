@@ -4,10 +4,13 @@
 
 # Makes the Windows packages with cpack and checks what a player gets, under Wine: the zip
 # holds the game, its music, vts-make, the sample key files, the licence and a read-me in one
-# folder; the installer asks for no administrator rights, installs for this user alone with
-# a Start-menu entry and an entry in the installed-programs list, the installed game starts,
-# and the uninstaller removes all of it.
-# Usage: packages_test.sh BUILD_DIR   (the Wine prefix and X display of scripts/test.sh)
+# folder; the installer asks for no administrator rights and installs for this user alone,
+# over an earlier install, with the mark of an installed copy, a Start-menu entry named as
+# the game's windows and an entry in the installed-programs list under both names; the
+# installed game moves the earlier record to the player's data folder; the uninstaller waits
+# while the game runs, then removes only what it installed and leaves the record.
+# Usage: packages_test.sh BUILD_DIR   (the Wine prefix and X display of scripts/test.sh;
+# QUELLABOX_INSPECT names win-inspect)
 set -euo pipefail
 build=$1
 wine=${QUELLABOX_WINE:-/usr/lib/wine/wine64}
@@ -36,42 +39,79 @@ for program in Quellabox vts-make; do
     <<<"$imports" || fail "$program.exe imports more than the start dialog needs of Windows: $imports"
 done
 
+user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public)  # the player
+folder=$user/AppData/Local/Programs/Quellabox
+programs="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+record=$user/AppData/Local/Quellabox/best.data
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox'
+installed=("${files[@]}" installed-copy Uninstall.exe)
+installed_files() {
+  diff -u <(printf '%s\n' "$@" | sort) <(cd "$folder" && find . -type f | sed 's|^\./||' | sort)
+}
+# Whether a window on the Wine desktop shows this text (a pattern), read from outside.
+shows() { printf 'list\nquit\n' | "$wine" "$QUELLABOX_INSPECT" 2>/dev/null | grep -q "$1"; }
+wait_for() { # what, then a command that says when it is there
+  local what=$1 && shift
+  for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done
+  fail "waited in vain for $what"
+}
+focused() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+start_game() { # the installed game, until its start dialog has the keyboard focus
+  "$wine" "$folder/Quellabox.exe" >/dev/null 2>&1 &
+  pid=$!
+  wait_for "the installed game's start dialog" focused "Game-start dialog   [game by orlavo]"
+}
+
+# An earlier version's install: its record beside the program, its Start-menu entry under
+# the program's name. Each run starts from a record of its own.
+rm -rf "$folder" "${record%/*}" "$programs"/{Quellabox,VANTOSH}.lnk
+mkdir -p "$folder" && printf '7\0\0\0\0\0\0\0' >"$folder/best.data" && touch "$programs/Quellabox.lnk"
+
 installer=$work/$name.exe
 grep -qa 'requestedExecutionLevel level="asInvoker"' "$installer" ||
   fail "the installer asks for more than the player's own rights"
 "$wine" "$installer" /S
-user=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public)  # the player
-folder=$user/AppData/Local/Programs/Quellabox
-shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quellabox.lnk"
-diff -u <(printf '%s\n' "${files[@]}" Uninstall.exe | sort) \
-  <(cd "$folder" && find . -type f | sed 's|^\./||' | sort) ||
-  fail "the installed files differ (- expected)"
-[ -f "$shortcut" ] || fail "no Start-menu entry"
-key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox'
+installed_files "${installed[@]}" best.data || fail "the installed files differ (- expected)"
+[ -f "$programs/VANTOSH.lnk" ] && [ ! -e "$programs/Quellabox.lnk" ] ||
+  fail "the Start-menu entries: $(ls "$programs")"
 entry=$("$wine" reg query "$key" | tr -d '\r') || fail "not in the installed-programs list"
-for value in DisplayName "DisplayVersion +REG_SZ +$version" UninstallString QuietUninstallString; do
+for value in "DisplayName +REG_SZ +VANTOSH \(Quellabox\)$" "DisplayVersion +REG_SZ +$version" \
+  UninstallString QuietUninstallString; do
   grep -qE "^ +$value" <<<"$entry" || fail "the list's entry lacks $value: $entry"
 done
 ! "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellabox' \
   >/dev/null 2>&1 || fail "installed for all users"
 
-# The installed game shows its start dialog, which takes the keyboard focus; Esc is its EXIT.
-"$wine" "$folder/Quellabox.exe" >/dev/null 2>&1 &
-pid=$!
-for _ in $(seq 200); do
-  window=$(xdotool search --name '^Game-start dialog' | head -n 1) &&
-    [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the installed game ended before its start dialog"
-  sleep 0.1
-done
+# The installed game, started for the first time, moves the record to the player's data
+# folder; Esc is its start dialog's EXIT.
+start_game
 xdotool key Escape
 wait "$pid" || fail "the installed game ended with $?"
 pid=
+installed_files "${installed[@]}" || fail "the earlier record stayed beside the game"
+cmp "$record" <(printf '7\0\0\0\0\0\0\0') || fail "the record did not move to $record"
 
-# The uninstaller, copied out of the folder it removes so that it can wait for its work.
+# The uninstaller, copied out of the folder it removes so that it can wait for its work. It
+# removes nothing while the game runs: silent, it fails; else it asks, and goes on once the
+# game has ended.
 install_location=$(sed -n 's/^ *InstallLocation *REG_SZ *//p' <<<"$entry")
 cp "$folder/Uninstall.exe" "$work/"
-"$wine" "$work/Uninstall.exe" /S "_?=$install_location"
-[ ! -e "$folder" ] || fail "left behind: $(find "$folder")"
-[ ! -e "$shortcut" ] || fail "the Start-menu entry is left"
+touch "$folder/mine.vts"  # a file of the player's own, in the folder the player chose
+start_game
+! "$wine" "$work/Uninstall.exe" /S "_?=$install_location" || fail "uninstalled a running game"
+installed_files "${installed[@]}" mine.vts || fail "the uninstaller removed files of a running game"
+"$wine" "$work/Uninstall.exe" "_?=$install_location" >/dev/null 2>&1 &
+uninstaller=$!
+wait_for "the uninstaller to ask" shows "VANTOSH is running. Close the game first"
+kill "$pid" && wait "$pid" || true  # the player closes the game
+pid=
+xdotool key Return  # Retry
+wait_for "the uninstaller's first page" shows "Click Uninstall to start"
+xdotool key Return  # Uninstall
+wait_for "the uninstaller's last page" shows "Your best score, if you made one, stays in C:.*Quellabox;"
+xdotool key Return  # Finish
+wait "$uninstaller" || fail "the uninstaller ended with $?"
+installed_files mine.vts || fail "the uninstaller did not remove exactly what it installed"
+[ ! -e "$programs/VANTOSH.lnk" ] || fail "the Start-menu entry is left"
 ! "$wine" reg query "$key" >/dev/null 2>&1 || fail "still in the installed-programs list"
+cmp "$record" <(printf '7\0\0\0\0\0\0\0') || fail "the record went with the game"

@@ -11,27 +11,50 @@ import sys
 import tempfile
 import unittest
 
-from wine_desktop import WINE, Desktop, click, windows_path, x_icon_sizes
+from null_sink import RATE, NullSink
+from wine_desktop import WINE, Desktop, click, local_app_data, windows_path, x_icon_sizes
 from x_input import MAIN, MESSAGE, START, TIMEOUT, press, run, type_text, wait_until
 
 BUILD = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
+HELP_PICTURE = next((BUILD / "native-assets" / "res").glob("help*.bmp"), None)
 # Control ids of the game window.
-HOW_TO_PLAY, DISPLAY, EXIT, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
-    1000, 1001, 1002, 1005, 1006, 1007, 1010, 1011, 1015)
+HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
+    1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1011, 1015)
+TRACK_SECONDS = 0.4  # the music the test writes: a tone, short so that its loop shows soon
+
+
+class Listener:
+    """Hears the null sink's recording a tenth of a second at a time, from where it last
+    stopped: how long the newest run of sound (or of silence) has lasted."""
+
+    SLICE = RATE // 10 * 2  # bytes
+
+    def __init__(self, sink):
+        self.sink, self.read, self.run = sink, 0, (None, 0)
+
+    def lasting(self, sounding, seconds):
+        """Waits until the music has been heard (or not) for that long without a break."""
+        def probe():
+            while self.sink.size() >= self.read + self.SLICE:
+                heard = max(map(abs, self.sink.samples(self.read, self.read + self.SLICE))) > 2000
+                self.read += self.SLICE
+                self.run = (heard, self.run[1] + 1 if heard == self.run[0] else 1)
+            return self.run[0] == sounding and self.run[1] >= seconds * 10
+        wait_until("%.1f s of %s" % (seconds, "music" if sounding else "silence"), probe)
 
 
 class Play(unittest.TestCase):
 
-    def start(self, folder, read_only=False, music=None, **environment):
+    def start(self, folder, music, read_only=False, **environment):
         """The built game copied into a new folder of that name, started under Wine; gives
         the game window once Return on the start dialog's focused STRAT GAME opened it."""
         root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-wine-"))
         self.addCleanup(shutil.rmtree, root)
         self.folder = root / folder
+        shutil.rmtree(local_app_data() / "Quellabox", ignore_errors=True)  # a record of its own
         self.folder.mkdir()
         shutil.copy(BUILD / "bin" / "Quellabox.exe", self.folder)
-        (self.folder / "BackgroundMusic.wav").write_bytes(
-            music or (BUILD / "native-assets" / "bin" / "BackgroundMusic.wav").read_bytes())
+        (self.folder / "BackgroundMusic.wav").write_bytes(music)
         wrapper = []
         if read_only:
             # Read-only in a mount namespace of the game's own (root may write anywhere else);
@@ -79,7 +102,13 @@ class Play(unittest.TestCase):
         self.desktop.wait_text(main, DISPLAY, "FINISH")
 
     def test_a_whole_visit_in_a_players_own_folder(self):
-        main = self.start("Spieler 玩家")
+        folder = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory()))
+        subprocess.run(["sox", "-n", "-r22050", "-b16", folder / "tone.wav", "synth",
+                        str(TRACK_SECONDS), "sine", "440", "gain", "-12"], check=True)
+        sink = self.enterContext(NullSink(folder))
+        listener = Listener(sink)
+        main = self.start("Spieler 玩家", (folder / "tone.wav").read_bytes(),
+                          PULSE_SERVER=sink.env["PULSE_SERVER"])
         desktop = self.desktop
         # A window of its own, on the taskbar, with its icon; focus where a new window puts it.
         self.assertEqual((main["owner"], main["appwindow"]), (0, True))
@@ -88,14 +117,30 @@ class Play(unittest.TestCase):
         self.assertEqual([desktop.text(main, DISPLAY), desktop.control(main, INPUT)["enabled"],
                           desktop.control(main, 2)["visible"]], ["ARE YOU READY?", False, False])
 
+        # The music from a folder named in any letters, looping past its end; its button stops
+        # it and starts it again.
+        listener.lasting(True, 3 * TRACK_SECONDS)
+        click(desktop.control(main, MUSIC))
+        listener.lasting(False, 1)
+        click(desktop.control(main, MUSIC))
+        listener.lasting(True, 3 * TRACK_SECONDS)
+
         # The About item, last in the window's own menu (Alt+Space), opens over the window.
         press("alt+space")
         press("Up", "Return")
         about = desktop.window("ABOUT VANTOSH")
         self.assertEqual(about["owner"], main["window"])
         self.assertTrue(any(c["image"] for c in about["children"]))  # the icon
+        self.assertEqual(desktop.faults(about, 100), [])
         press("Return")
         desktop.gone(about)
+
+        # The help, whole at the prefix's fonts: its picture and its wrapped button.
+        click(desktop.control(main, HOW_TO_PLAY))
+        help_dialog = desktop.window("How to play it?")
+        self.assertEqual(desktop.faults(help_dialog, 130, HELP_PICTURE), [])
+        press("Return")
+        desktop.gone(help_dialog)
 
         # Random: Esc asks while the countdown goes on; then a record, kept beside the game.
         self.arm(main, RANDOM)
@@ -103,6 +148,7 @@ class Play(unittest.TestCase):
         press("Escape")
         really = desktop.window(MESSAGE, "Really?")
         self.assertEqual(really["owner"], main["window"])
+        self.assertEqual(desktop.faults(really), [])
         desktop.wait_text(main, DISPLAY, "2")
         click(desktop.control(really, 2))  # Cancel
         desktop.gone(really)
@@ -130,12 +176,11 @@ class Play(unittest.TestCase):
         self.assertEqual(self.process.wait(TIMEOUT), 0)
 
     def test_a_folder_it_may_not_write_no_sound_device_and_music_that_is_no_wave(self):
-        main = self.start("Program Files", read_only=True, music=b"not a wave file",
+        main = self.start("Program Files", b"not a wave file", read_only=True,
                           PULSE_SERVER="unix:/nonexistent")
         self.record_of_two(main)
-        users = pathlib.Path(os.environ["WINEPREFIX"], "drive_c", "users")
-        local = [path.read_bytes() for path in users.glob("*/AppData/Local/Quellabox/best.data")]
-        self.assertEqual(local, [b"2\0\0\0\0\0\0\0"])
+        self.assertEqual((local_app_data() / "Quellabox" / "best.data").read_bytes(),
+                         b"2\0\0\0\0\0\0\0")
         self.assertFalse((self.folder / "best.data").exists())
 
         # Reset: this copy ends, a new one comes up with its start dialog; its EXIT ends it.

@@ -7,12 +7,15 @@ names the wine64 program and QUELLABOX_INSPECT win-inspect."""
 
 import json
 import os
+import pathlib
 import re
+import struct
 import subprocess
 
 from x_input import click_at, run, wait_until
 
 WINE = os.environ.get("QUELLABOX_WINE", "wine64")
+TEMPLATES = pathlib.Path(__file__).resolve().parents[2] / "res" / "dialogs"
 
 
 class Desktop:
@@ -27,8 +30,12 @@ class Desktop:
     def close(self):
         self.inspector.communicate("quit\n", timeout=20)
 
-    def windows(self):
-        self.inspector.stdin.write("list\n")
+    def windows(self, template=None):
+        """The windows; texts measured in the font of the dialog template with this id, or
+        in the message boxes' font."""
+        font = json.loads((TEMPLATES / ("%d.json" % template)).read_text(encoding="utf-8"))[
+            "font"] if template else None
+        self.inspector.stdin.write("list %(points)d %(face)s\n" % font if font else "list\n")
         self.inspector.stdin.flush()
         windows = {}
         for line in iter(self.inspector.stdout.readline, ""):
@@ -48,9 +55,32 @@ class Desktop:
             (shown for shown in self.windows() if shown["caption"] == caption and (
                 text is None or any(c["text"] == text for c in shown["children"]))), None))
 
-    def now(self, window):
+    def now(self, window, template=None):
         """The window as it is now."""
-        return next(shown for shown in self.windows() if shown["window"] == window["window"])
+        return next(shown for shown in self.windows(template)
+                    if shown["window"] == window["window"])
+
+    def faults(self, window, template=None, bitmap=None):
+        """What the window does not show whole: a text its control cuts, a picture the window
+        cuts, a control over a drawn part of a picture (the .bmp `bitmap` gives a picture of its
+        size its pixels; any other is drawn all over). `template` as for windows()."""
+        shown = self.now(window, template)
+        pixels = bitmap_pixels(bitmap) if bitmap else {}
+        controls = [control for control in shown["children"] if control["visible"]]
+        faults = ["%r needs %s, has %s" % (c["text"], c["needs"], c["room"]) for c in controls
+                  if "needs" in c and any(n > r for n, r in zip(c["needs"], c["room"]))]
+        client = shown["client"]
+        for picture in (c for c in controls if c["image"]):
+            left, top, right, bottom = picture["rect"]
+            if left < client[0] or top < client[1] or right > client[2] or bottom > client[3]:
+                faults.append("a picture at %s, the window %s" % (picture["rect"], client))
+            drawn = pixels.get((right - left, bottom - top), lambda x, y: True)
+            for other in (c for c in controls if c is not picture):
+                x0, y0 = max(left, other["rect"][0]), max(top, other["rect"][1])
+                x1, y1 = min(right, other["rect"][2]), min(bottom, other["rect"][3])
+                if any(drawn(x - left, y - top) for x in range(x0, x1) for y in range(y0, y1)):
+                    faults.append("%d over a picture at %s" % (other["control"], picture["rect"]))
+        return faults
 
     def gone(self, window):
         wait_until("%r to close" % window["caption"], lambda: all(
@@ -75,6 +105,20 @@ class Desktop:
         return wait_until("%r to have the focus" % window["caption"], probe)
 
 
+def bitmap_pixels(path):
+    """{(width, height): drawn(x, y)} of a 4-bit .bmp: whether a pixel is other than white."""
+    data = pathlib.Path(path).read_bytes()
+    (offset,), (width, height) = struct.unpack_from("<I", data, 10), struct.unpack_from(
+        "<ii", data, 18)
+    white = [data[54 + 4 * i:57 + 4 * i] == b"\xff\xff\xff" for i in range(16)]
+    stride = (width * 4 + 31) // 32 * 4
+
+    def drawn(x, y):
+        byte = data[offset + (height - 1 - y) * stride + x // 2]
+        return not white[byte >> 4 if x % 2 == 0 else byte & 15]
+    return {(width, height): drawn}
+
+
 def click(control):
     left, top, right, bottom = control["rect"]
     click_at(left, top, right - left, bottom - top)
@@ -89,3 +133,9 @@ def x_icon_sizes(caption):
 def windows_path(path):
     """The path as a program under Wine names it: Linux's root is drive Z:."""
     return "Z:" + str(path).replace("/", "\\")
+
+
+def local_app_data():
+    """The %LOCALAPPDATA% of the Wine prefix's user."""
+    users = pathlib.Path(os.environ["WINEPREFIX"], "drive_c", "users")
+    return next(path for path in users.glob("*/AppData/Local") if path.parts[-3] != "Public")
