@@ -8,13 +8,12 @@
 // Windows program doing that job pays.
 #include <windows.h>
 
-#include <mmsystem.h>
-
 #include <string>
 
 #include "res/dialog_template.h"
 #include "seam/ids.h"
 #include "win32/in_memory_template.h"
+#include "win32/win32_sound_player.h"
 
 namespace {
 
@@ -24,12 +23,12 @@ std::wstring MusicBesideProgram() {
   return path.substr(0, path.rfind(L'\\') + 1) + L"BackgroundMusic.wav";
 }
 
+Win32SoundPlayer music;
+
 INT_PTR CALLBACK StartDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
-      // As the game's host plays it.
-      PlaySoundW(MusicBesideProgram().c_str(), nullptr,
-                 SND_FILENAME | SND_LOOP | SND_ASYNC | SND_NODEFAULT);
+      music.PlayLooping(MusicBesideProgram());  // as the game's host plays it: from memory
       return TRUE;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED) EndDialog(dialog, LOWORD(wParam));
