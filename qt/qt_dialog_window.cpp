@@ -83,11 +83,9 @@ QtDialogWindow::QtDialogWindow(DialogEvents& dialog, const DialogTemplate& tpl, 
   setFont(font);
 
   // Dialog units follow the dialog's font, as the platform's dialog manager counts them.
-  const QFontMetrics metrics(font);
   const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  m_baseX = (metrics.horizontalAdvance(letters) / 26 + 1) / 2;
-  m_baseY = LabelLineHeight(font);
-  setFixedSize(DialogUnitsX(tpl.width), DialogUnitsY(tpl.height));
+  m_units = DialogUnits(QFontMetrics(font).horizontalAdvance(letters), LabelLineHeight(font));
+  setFixedSize(m_units.X(tpl.width), m_units.Y(tpl.height));
 
   QAction* close = m_systemMenu->addAction(tr("Close"));
   connect(close, &QAction::triggered, this, [this] { m_dialog.OnSysCommand(ids::kCloseCommand); });
@@ -145,8 +143,8 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
     }
   }
   if (control.id != -1) widget->setObjectName(QString::number(control.id));
-  widget->setGeometry(DialogUnitsX(control.x), DialogUnitsY(control.y), DialogUnitsX(control.width),
-                      DialogUnitsY(control.height));
+  widget->setGeometry(m_units.X(control.x), m_units.Y(control.y), m_units.X(control.width),
+                      m_units.Y(control.height));
   if (control.kind == ControlKind::Icon || control.kind == ControlKind::Bitmap) {
     // A picture takes its own size, not the rectangle's, and stays under the controls it
     // overlaps so they can always be seen and clicked.
@@ -168,10 +166,6 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
   widget->setEnabled(!control.Has("disabled"));
   return widget;
 }
-
-int QtDialogWindow::DialogUnitsX(int units) const { return (units * m_baseX + 2) / 4; }
-
-int QtDialogWindow::DialogUnitsY(int units) const { return (units * m_baseY + 4) / 8; }
 
 int QtDialogWindow::Run() {
   const bool focusFirst = m_dialog.OnInitDialog();
