@@ -7,9 +7,8 @@
 
 CGameApp theApp;
 
-bool CGameApp::InitInstance(Host& host) {
+void CGameApp::InitInstance(Host& host) {
   CGameDialog dlg(host);
   dlg.DoModal();
-  // Nothing is saved or stopped at the end: returning false ends the process.
-  return false;
+  // Nothing is saved or stopped at the end.
 }

@@ -5,10 +5,10 @@
 
 class Host;
 
-// The application: runs the main game window modally, then lets the process end.
+// The application: runs the main game window modally; when it returns, the program ends.
 class CGameApp {
  public:
-  bool InitInstance(Host& host);
+  void InitInstance(Host& host);
 };
 
 extern CGameApp theApp;

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
   // dialogs of its own while it starts.
   QApplication::setQuitOnLastWindowClosed(false);
   QtHost host;
-  // The start-up says whether the program still needs the event loop: false means it has
-  // done its work (the game window ran modally inside it).
-  return theApp.InitInstance(host) ? QApplication::exec() : 0;
+  // The game window runs modally inside; the program has done its work when it returns.
+  theApp.InitInstance(host);
+  return 0;
 }

@@ -8,10 +8,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Host host(instance);
-  // The start-up says whether the program still needs a message loop of its own: false
-  // means it has done its work (the game window ran modally inside it).
-  if (!theApp.InitInstance(host)) return 0;
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  return static_cast<int>(message.wParam);
+  // The game window runs modally inside; the program has done its work when it returns.
+  theApp.InitInstance(host);
+  return 0;
 }

@@ -212,7 +212,7 @@ void FixedTick(benchmark::State& state, MeasuredGame& game, QWidget& window) {
 // Runs `act` once, as soon as the dialog of the template is the newest window and active.
 void WhenShown(QTimer& poll, int templateId, std::function<void(QWidget&)> act) {
   QObject::connect(&poll, &QTimer::timeout, [&poll, templateId, act] {
-    QWidget* modal = QtDialogWindow::Topmost();
+    QWidget* modal = QApplication::activeWindow();
     if (!modal || modal->objectName() != QString::number(templateId) || !modal->isActiveWindow()) {
       return;
     }

@@ -6,8 +6,8 @@
 # beside it with QUELLABOX_ASSETS_ONLY: the same generators and the same vts-make.
 include(ExternalProject)
 set(native ${CMAKE_BINARY_DIR}/native-assets)
-set(QUELLABOX_ICON_FILE ${native}/res/icon128.ico)
-set(QUELLABOX_HELP_BITMAP_FILE ${native}/res/help131.bmp)
+set(QUELLABOX_ICON_FILE ${native}/res/icon${QUELLABOX_ICON_ID}.ico)
+set(QUELLABOX_HELP_BITMAP_FILE ${native}/res/help${QUELLABOX_HELP_BITMAP_ID}.bmp)
 set(QUELLABOX_MUSIC_FILE ${native}/bin/BackgroundMusic.wav)
 set(QUELLABOX_EXAMPLE_DIR ${native}/examples)
 ExternalProject_Add(quellabox_native_assets

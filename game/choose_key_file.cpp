@@ -7,9 +7,10 @@
 #include "seam/host.h"
 #include "seam/ids.h"
 
-std::optional<std::string> ChooseKeyFile(ModalRunner& modal, Desktop& desktop) {
+std::optional<std::string> ChooseKeyFile(Host& host, const std::string& lastPicked) {
+  const std::string folder = lastPicked.empty() ? host.SampleFolder() : FolderOf(lastPicked);
   if (std::optional<std::string> path =
-          modal.ChooseFileToOpen({"vts", "vantosh file(*.vts)|*.vts||", false})) {
+          host.ChooseFileToOpen({"vts", "vantosh file(*.vts)|*.vts||", false, folder})) {
     return path;
   }
   const std::string offer =
@@ -18,8 +19,8 @@ std::optional<std::string> ChooseKeyFile(ModalRunner& modal, Desktop& desktop) {
           "you can make them by yourself with our tools on our website. Click [OK] to "
           "visit our website(") +
       kWebsiteAddress + ").";
-  if (modal.ShowMessageBox(offer, MessageButtons::OkCancel) == ids::kOk) {
-    desktop.ShellOpen(kWebsiteAddress);
+  if (host.ShowMessageBox(ApplicationTitle(host), offer, MessageButtons::OkCancel) == ids::kOk) {
+    host.ShellOpen(kWebsiteAddress);
   }
   return std::nullopt;
 }

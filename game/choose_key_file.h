@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 
-class Desktop;
-class ModalRunner;
+class Host;
 
-// Lets the player pick a key file; the full path, or nothing when the player cancels. A
-// cancelled choice offers the website, where more key files and the tools to make them are.
-std::optional<std::string> ChooseKeyFile(ModalRunner& modal, Desktop& desktop);
+// Lets the player pick a key file; the full path, or nothing when the player cancels. The
+// Open dialog starts among the samples until the player has picked a file, then in the
+// folder of the file picked last (`lastPicked`). A cancelled choice offers the website,
+// where more key files and the tools to make them are.
+std::optional<std::string> ChooseKeyFile(Host& host, const std::string& lastPicked);

@@ -52,7 +52,7 @@ void CGameEngine::OnFixedMode() {
   UpdateData(true);
   KillTimer(TIMER_RANDOM);
   if (!ConfirmHellMode()) return;
-  const std::optional<std::string> path = ChooseKeyFile(GetHost(), GetHost());
+  const std::optional<std::string> path = ChooseKeyFile(GetHost(), m_strKeyFilePath);
   if (!path) return;
   m_strKeyFilePath = *path;
   ShowArmed(kModeFixed);

@@ -15,11 +15,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <utility>
-
 #include "qt/resource_images.h"
 #include "qt/utf8.h"
+#include "seam/host.h"
 #include "seam/ids.h"
 
 namespace {
@@ -167,7 +165,7 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
   return widget;
 }
 
-int QtDialogWindow::Run() {
+int QtDialogWindow::Run(ModalRunner& runner) {
   const bool focusFirst = m_dialog.OnInitDialog();
   if (m_endRequested) return m_endCode;
   if (focusFirst) {
@@ -180,10 +178,8 @@ int QtDialogWindow::Run() {
     }
   }
   m_running = true;
-  const QPointer<QtDialogWindow> below = std::exchange(s_topmost, this);
-  const int code = parentWidget() ? exec() : RunAsOwnWindow();
-  s_topmost = below;
-  return code;
+  const ModalRunner::RunningLoop running(runner, *this);
+  return parentWidget() ? exec() : RunAsOwnWindow();
 }
 
 int QtDialogWindow::RunAsOwnWindow() {
@@ -198,8 +194,6 @@ int QtDialogWindow::RunAsOwnWindow() {
   loop.exec(QEventLoop::DialogExec);
   return result();
 }
-
-QtDialogWindow* QtDialogWindow::Topmost() { return s_topmost; }
 
 QWidget* QtDialogWindow::Item(int id) const { return m_items.value(id, nullptr); }
 
@@ -247,7 +241,7 @@ void QtDialogWindow::SetTimer(unsigned id, int periodMs) {
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, [this, id] { m_dialog.OnTimer(id); });
   }
-  timer->start(std::max(periodMs, kMinimumTimerPeriodMs));
+  timer->start(periodMs);
 }
 
 void QtDialogWindow::KillTimer(unsigned id) {

@@ -5,12 +5,13 @@
 
 #include <QDialog>
 #include <QMap>
-#include <QPointer>
 
 #include "res/dialog_template.h"
 #include "res/dialog_units.h"
 #include "seam/dialog_events.h"
 #include "seam/dialog_window.h"
+
+class ModalRunner;
 
 class QMenu;
 class QTimer;
@@ -25,9 +26,7 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   ~QtDialogWindow() override;
 
   // Runs the dialog: OnInitDialog, then the modal loop unless it ended already.
-  int Run();
-  // The newest window that runs, if any: the owner of what opens now.
-  static QtDialogWindow* Topmost();
+  int Run(ModalRunner& runner);
 
   std::string ItemText(int id) const override;
   void SetItemText(int id, const std::string& text) override;
@@ -54,8 +53,6 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   QWidget* MakeControl(const ControlTemplate& control);
   void ShowSystemMenu(const QPoint& at);
   int RunAsOwnWindow();
-
-  static inline QPointer<QtDialogWindow> s_topmost;
 
   DialogEvents& m_dialog;
   DialogTemplate m_template;

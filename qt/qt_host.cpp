@@ -3,7 +3,6 @@
 
 #include "qt/qt_host.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -26,19 +25,11 @@
 
 namespace {
 
-// The window that owns a new dialog or message box: the open modal one, else the newest
-// window of the program, if shown.
-QWidget* Owner() {
-  QWidget* modal = QApplication::activeModalWidget();
-  if (!modal) modal = QtDialogWindow::Topmost();
-  return modal && modal->isVisible() ? modal : nullptr;
-}
-
 // The owner of a modal run. It takes the keyboard focus back when the run ends, as a window
 // manager would hand it back; a bare X session has none to do so.
 class BlockedOwner {
  public:
-  BlockedOwner() : m_owner(Owner()) {}
+  explicit BlockedOwner(QWidget* owner) : m_owner(owner) {}
   ~BlockedOwner() {
     if (m_owner && m_owner->isVisible()) m_owner->activateWindow();
   }
@@ -74,28 +65,31 @@ void SubstituteTemplateFonts() {
 
 QtHost::QtHost() { SubstituteTemplateFonts(); }
 
+QWidget* QtHost::Owner() const { return static_cast<QtDialogWindow*>(OwnerOfNextRun()); }
+
 int QtHost::RunModal(int templateId, DialogEvents& dialog) {
   const DialogTemplate* tpl = FindDialogTemplate(templateId);
   if (!tpl) return -1;
-  const BlockedOwner owner;
+  const BlockedOwner owner(Owner());
   QtDialogWindow window(dialog, *tpl, owner.get());
-  return window.Run();
+  return window.Run(*this);
 }
 
-int QtHost::ShowMessageBox(const std::string& text, MessageButtons buttons) {
+int QtHost::ShowMessageBox(const std::string& caption, const std::string& text,
+                           MessageButtons buttons) {
   const bool okCancel = buttons == MessageButtons::OkCancel;
-  const BlockedOwner owner;
-  QMessageBox box(okCancel ? QMessageBox::Question : QMessageBox::Information,
-                  QFileInfo(Qs(ExecutablePath())).completeBaseName(), Qs(text),
-                  okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, owner.get());
+  const BlockedOwner owner(Owner());
+  QMessageBox box(okCancel ? QMessageBox::Question : QMessageBox::Information, Qs(caption),
+                  Qs(text), okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+                  owner.get());
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
   return box.exec() == QMessageBox::Ok ? ids::kOk : ids::kCancel;
 }
 
 std::optional<std::string> QtHost::ChooseFileToOpen(const OpenFileRequest& request) {
-  const BlockedOwner owner;
-  QFileDialog dialog(owner.get());
+  const BlockedOwner owner(Owner());
+  QFileDialog dialog(owner.get(), QString(), Qs(request.initialFolder));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // With no flags a typed name of a file that does not exist is accepted too.
   dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -123,20 +117,31 @@ std::int64_t QtHost::CalendarTime() { return QDateTime::currentSecsSinceEpoch();
 
 std::string QtHost::LoadText(int id) { return LoadResourceString(id); }
 
-std::string QtHost::DataDirectory(const std::string& beside) {
-  // A copy in a folder of the player's own keeps its data beside it. An installed copy, whose
-  // folder holds the mark its installation leaves there (app/CMakeLists.txt), never writes
-  // into that folder, not even run by root, who could.
-  const QString folder = Qs(beside);
-  if (!QFileInfo::exists(folder + QStringLiteral("installed-copy")) &&
-      QFileInfo(folder).isWritable()) {
-    return beside;
-  }
+bool QtHost::MayWriteIn(const std::string& folder) { return QFileInfo(Qs(folder)).isWritable(); }
+
+bool QtHost::IsInstalledCopy(const std::string& programFolder) {
+  // Installation leaves this mark beside the program (app/CMakeLists.txt).
+  return QFileInfo::exists(Qs(programFolder) + QStringLiteral("installed-copy"));
+}
+
+std::string QtHost::UserDataFolder() {
   const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (own.isEmpty()) return {};
   QDir().mkpath(own);
   return Utf8(QDir(own).absolutePath() + QLatin1Char('/'));
 }
 
-bool QtHost::SaveFileAtomically(const std::string& path, const std::string& bytes) {
-  return ::SaveFileAtomically(path, bytes);
+std::string QtHost::SampleFolder() {
+  // Installed, the samples lie in the prefix's data folder; in a build tree, beside bin/.
+  for (const char* relative : {QUELLABOX_INSTALLED_SAMPLES, QUELLABOX_BUILT_SAMPLES}) {
+    const QDir samples(QCoreApplication::applicationDirPath() + QLatin1Char('/') + relative);
+    if (samples.exists()) return Utf8(samples.canonicalPath() + QLatin1Char('/'));
+  }
+  return {};
+}
+
+SaveResult QtHost::SaveFileAtomically(const std::string& path, const std::string& expected,
+                                      const std::string& bytes) {
+  if (!FileStillHolds(path, expected)) return SaveResult::Changed;
+  return ::SaveFileAtomically(path, bytes) ? SaveResult::Saved : SaveResult::Failed;
 }

@@ -3,6 +3,8 @@
 
 #include "seam/dialog.h"
 
+#include <algorithm>
+
 #include "seam/ids.h"
 
 void CDialog::EndDialog(int code) {
@@ -17,7 +19,7 @@ bool CDialog::UpdateData(bool saveAndValidate) {
 }
 
 void CDialog::SetTimer(unsigned id, int periodMs) {
-  if (m_window) m_window->SetTimer(id, periodMs);
+  if (m_window) m_window->SetTimer(id, std::max(periodMs, kMinimumTimerPeriodMs));
 }
 
 void CDialog::KillTimer(unsigned id) {

@@ -12,6 +12,9 @@
 
 class CDataExchange;
 
+// The shortest timer period: a zero or negative one never spins.
+constexpr int kMinimumTimerPeriodMs = 10;
+
 // A dialog made from a template held in res/; the host makes its window and reports its
 // events through DialogEvents.
 class CDialog : public DialogEvents {
@@ -26,11 +29,12 @@ class CDialog : public DialogEvents {
   int DoModal() { return m_host.RunModal(m_templateId, *this); }
   void EndDialog(int code);
   bool UpdateData(bool saveAndValidate = true);
+  // A period below the shortest runs at the shortest.
   void SetTimer(unsigned id, int periodMs);
   void KillTimer(unsigned id);
   // A message box captioned with the application title.
   int AfxMessageBox(const std::string& text, MessageButtons buttons = MessageButtons::Ok) {
-    return m_host.ShowMessageBox(text, buttons);
+    return m_host.ShowMessageBox(ApplicationTitle(m_host), text, buttons);
   }
 
   void AttachWindow(DialogWindow* window) override { m_window = window; }

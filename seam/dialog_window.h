@@ -7,9 +7,6 @@
 
 #include "seam/font_spec.h"
 
-// Timers below this period run at it: a zero or negative period never spins.
-constexpr int kMinimumTimerPeriodMs = 10;
-
 // The window of a running dialog, as the host made it from the dialog's template.
 // Controls are named by their template ids; every call on an id the template does not
 // have is ignored (reads give empty values), as the platform's calls on a missing item do.
@@ -25,7 +22,8 @@ class DialogWindow {
   virtual void ShowItem(int id, bool show) = 0;
   virtual void SetItemFont(int id, const FontSpec& font) = 0;
 
-  // Timers of this window by id: setting a running id restarts it with the new period.
+  // Timers of this window by id, 10 ms or longer: setting a running id restarts it with the
+  // new period.
   virtual void SetTimer(unsigned id, int periodMs) = 0;
   virtual void KillTimer(unsigned id) = 0;
 

@@ -61,10 +61,11 @@ WebDialogWindow::~WebDialogWindow() {
   m_loop.Remove(m_handle);
 }
 
-int WebDialogWindow::Run() {
+int WebDialogWindow::Run(ModalRunner& runner) {
   const bool focusFirst = m_dialog.OnInitDialog();
   if (m_ended) return m_endCode;  // ended before it was ever shown or took input
   page_show_window(m_handle, focusFirst ? 1 : 0);
+  const ModalRunner::RunningLoop running(runner, *this);
   while (!m_ended) m_loop.DispatchNext();
   return m_endCode;
 }
@@ -115,7 +116,7 @@ void WebDialogWindow::SetItemFont(int id, const FontSpec& font) {
 }
 
 void WebDialogWindow::SetTimer(unsigned id, int periodMs) {
-  page_set_timer(m_handle, id, periodMs < kMinimumTimerPeriodMs ? kMinimumTimerPeriodMs : periodMs);
+  page_set_timer(m_handle, id, periodMs);
 }
 
 void WebDialogWindow::KillTimer(unsigned id) { page_kill_timer(m_handle, id); }

@@ -6,6 +6,7 @@
 #include "res/dialog_template.h"
 #include "seam/dialog_events.h"
 #include "seam/dialog_window.h"
+#include "seam/host.h"
 #include "web/message_loop.h"
 
 // A dialog's window made of the page's elements from its template: every control carries
@@ -20,7 +21,7 @@ class WebDialogWindow : public DialogWindow, private MessageLoop::Target {
   WebDialogWindow& operator=(const WebDialogWindow&) = delete;
 
   // OnInitDialog, then the modal loop unless it ended already; EndDialog's code.
-  int Run();
+  int Run(ModalRunner& runner);
   int Handle() const { return m_handle; }
 
   std::string ItemText(int id) const override;

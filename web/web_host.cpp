@@ -52,23 +52,23 @@ std::string AcceptedTypes(const std::string& filter) {
 
 }  // namespace
 
-int WebHost::Owner() const { return m_running.empty() ? 0 : m_running.back()->Handle(); }
+int WebHost::Owner() const {
+  const auto* owner = static_cast<const WebDialogWindow*>(OwnerOfNextRun());
+  return owner ? owner->Handle() : 0;
+}
 
 int WebHost::RunModal(int templateId, DialogEvents& dialog) {
   const DialogTemplate* tpl = FindDialogTemplate(templateId);
   if (!tpl) return -1;
   WebDialogWindow window(m_loop, dialog, *tpl, Owner());
-  m_running.push_back(&window);
-  const int code = window.Run();
-  m_running.pop_back();
-  return code;
+  return window.Run(*this);
 }
 
-int WebHost::ShowMessageBox(const std::string& text, MessageButtons buttons) {
+int WebHost::ShowMessageBox(const std::string& caption, const std::string& text,
+                            MessageButtons buttons) {
   const bool okCancel = buttons == MessageButtons::OkCancel;
-  const std::string title = std::filesystem::path(ExecutablePath()).stem().string();
   PageAnswer box(m_loop);
-  page_open_message_box(box.Handle(), Owner(), title.c_str(), text.c_str(), okCancel ? 1 : 0);
+  page_open_message_box(box.Handle(), Owner(), caption.c_str(), text.c_str(), okCancel ? 1 : 0);
   return box.Wait();
 }
 
@@ -96,14 +96,30 @@ std::string WebHost::ExecutablePath() { return kProgramPath; }
 
 std::string WebHost::LoadText(int id) { return LoadResourceString(id); }
 
-std::string WebHost::DataDirectory(const std::string&) {
-  // Nothing is written beside a page: the player's data has a folder of its own, which
-  // the browser's storage keeps.
+// The page's folder is the web server's, never the player's: nothing is written beside it.
+bool WebHost::MayWriteIn(const std::string&) { return false; }
+
+bool WebHost::IsInstalledCopy(const std::string&) { return true; }
+
+// The player's data lives in a folder of its own, which the browser's storage keeps.
+std::string WebHost::UserDataFolder() {
   std::error_code ignored;
   std::filesystem::create_directories(kDataFolder, ignored);
   return kDataFolder;
 }
 
-bool WebHost::SaveFileAtomically(const std::string& path, const std::string& bytes) {
-  return page_save_file(path.c_str(), "", 0, bytes.data(), static_cast<int>(bytes.size())) == 0;
+// The chooser shows the player's own files; the page keeps no samples.
+std::string WebHost::SampleFolder() { return {}; }
+
+SaveResult WebHost::SaveFileAtomically(const std::string& path, const std::string& expected,
+                                       const std::string& bytes) {
+  switch (page_save_file(path.c_str(), expected.data(), static_cast<int>(expected.size()),
+                         bytes.data(), static_cast<int>(bytes.size()))) {
+    case 0:
+      return SaveResult::Saved;
+    case 1:
+      return SaveResult::Changed;
+    default:
+      return SaveResult::Failed;
+  }
 }

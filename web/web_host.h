@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <vector>
-
 #include "seam/host.h"
 #include "web/message_loop.h"
 
@@ -16,7 +14,8 @@ class WebDialogWindow;
 class WebHost : public Host {
  public:
   int RunModal(int templateId, DialogEvents& dialog) override;
-  int ShowMessageBox(const std::string& text, MessageButtons buttons) override;
+  int ShowMessageBox(const std::string& caption, const std::string& text,
+                     MessageButtons buttons) override;
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override;
   void ShellOpen(const std::string& target) override;
   void StartProgram(const std::string& path) override;
@@ -25,13 +24,16 @@ class WebHost : public Host {
   std::int64_t CalendarTime() override;
   std::string ExecutablePath() override;
   std::string LoadText(int id) override;
-  std::string DataDirectory(const std::string& beside) override;
-  bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
+  bool MayWriteIn(const std::string& folder) override;
+  bool IsInstalledCopy(const std::string& programFolder) override;
+  std::string UserDataFolder() override;
+  std::string SampleFolder() override;
+  SaveResult SaveFileAtomically(const std::string& path, const std::string& expected,
+                                const std::string& bytes) override;
 
  private:
-  // The handle of the newest running window, which owns what opens now; 0 for none.
+  // The handle of the window that owns what opens now; 0 for none.
   int Owner() const;
 
   MessageLoop m_loop;
-  std::vector<WebDialogWindow*> m_running;
 };

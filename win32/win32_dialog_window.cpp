@@ -18,11 +18,13 @@ UINT_PTR WindowsTimerId(unsigned id) { return UINT_PTR{id} + 1; }
 Win32DialogWindow::Win32DialogWindow(DialogEvents& dialog, const DialogTemplate& tpl)
     : m_dialog(dialog), m_template(tpl) {}
 
-int Win32DialogWindow::Run(HINSTANCE instance, HWND owner) {
+int Win32DialogWindow::Run(ModalRunner& runner, HINSTANCE instance, HWND owner) {
+  m_runner = &runner;
   const std::vector<WORD> memory = InMemoryTemplate(m_template);
   const INT_PTR code =
       DialogBoxIndirectParamW(instance, reinterpret_cast<LPCDLGTEMPLATEW>(memory.data()), owner,
                               Procedure, reinterpret_cast<LPARAM>(this));
+  m_loop.reset();
   return static_cast<int>(code);
 }
 
@@ -38,12 +40,15 @@ INT_PTR CALLBACK Win32DialogWindow::Procedure(HWND hwnd, UINT message, WPARAM wP
 
 INT_PTR Win32DialogWindow::OnMessage(UINT message, WPARAM wParam) {
   switch (message) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
       CentreOverOwner();
       m_dialog.AttachWindow(this);
       // TRUE lets the dialog manager give the first tab stop the focus. An EndDialog in
       // OnInitDialog ends the dialog before it is shown or takes input.
-      return m_dialog.OnInitDialog() ? TRUE : FALSE;
+      const bool focusFirst = m_dialog.OnInitDialog();
+      if (!m_ended) m_loop.emplace(*m_runner, *this);
+      return focusFirst ? TRUE : FALSE;
+    }
     case WM_COMMAND:
       // Clicks of buttons and check boxes, Enter (IDOK) and Esc or the close box (IDCANCEL).
       if (HIWORD(wParam) == BN_CLICKED) {
@@ -154,14 +159,16 @@ void Win32DialogWindow::ApplyFont(int id) {
 
 void Win32DialogWindow::SetTimer(unsigned id, int periodMs) {
   // Setting a running id restarts it. No coalescing: every tick keeps the game's schedule.
-  SetCoalescableTimer(m_hwnd, WindowsTimerId(id),
-                      static_cast<UINT>(std::max(periodMs, kMinimumTimerPeriodMs)), nullptr,
+  SetCoalescableTimer(m_hwnd, WindowsTimerId(id), static_cast<UINT>(periodMs), nullptr,
                       TIMERV_NO_COALESCING);
 }
 
 void Win32DialogWindow::KillTimer(unsigned id) { ::KillTimer(m_hwnd, WindowsTimerId(id)); }
 
-void Win32DialogWindow::EndDialog(int code) { ::EndDialog(m_hwnd, code); }
+void Win32DialogWindow::EndDialog(int code) {
+  m_ended = true;
+  ::EndDialog(m_hwnd, code);
+}
 
 void Win32DialogWindow::AppendSystemMenu(unsigned commandId, const std::string& text) {
   const HMENU menu = GetSystemMenu(m_hwnd, FALSE);

@@ -6,11 +6,13 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "res/dialog_template.h"
 #include "seam/dialog_events.h"
 #include "seam/dialog_window.h"
+#include "seam/host.h"
 
 // A dialog's window as the Windows dialog manager makes it from the dialog's template. The
 // dialog manager keeps its modal loop: Tab, Enter and Esc, the system menu and the close
@@ -23,7 +25,7 @@ class Win32DialogWindow : public DialogWindow {
 
   // Runs the dialog over `owner` (none: a window of its own): OnInitDialog, then the modal
   // loop until EndDialog; the code EndDialog gave, or -1 when no window could be made.
-  int Run(HINSTANCE instance, HWND owner);
+  int Run(ModalRunner& runner, HINSTANCE instance, HWND owner);
   HWND Handle() const { return m_hwnd; }
 
   std::string ItemText(int id) const override;
@@ -48,6 +50,9 @@ class Win32DialogWindow : public DialogWindow {
 
   DialogEvents& m_dialog;
   const DialogTemplate& m_template;
+  ModalRunner* m_runner = nullptr;
+  std::optional<ModalRunner::RunningLoop> m_loop;  // from the end of OnInitDialog on
+  bool m_ended = false;
   HWND m_hwnd = nullptr;
   std::map<int, FontSpec> m_fontSpecs;  // made again when the window's DPI changes
   std::map<int, HFONT> m_fonts;

@@ -10,7 +10,6 @@
 #include <shlobj.h>
 
 #include <ctime>
-#include <filesystem>
 
 #include "res/dialog_template.h"
 #include "res/string_table.h"
@@ -32,7 +31,7 @@ std::wstring OpenFileFilter(const std::string& filter) {
 
 // Whether this user may make files in the folder: making one is the only sure test. The
 // probe is named for this process, and the system deletes it as it is closed.
-bool MayWriteIn(const std::wstring& folder) {
+bool MayMakeFilesIn(const std::wstring& folder) {
   const std::wstring probe =
       folder + L"quellabox-probe-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
   const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -55,28 +54,22 @@ Win32Host::Win32Host(HINSTANCE instance) : m_instance(instance) {
 Win32Host::~Win32Host() { timeEndPeriod(1); }
 
 HWND Win32Host::Owner() const {
-  if (m_running.empty()) return nullptr;
-  const HWND newest = m_running.back()->Handle();
-  return newest && IsWindowVisible(newest) ? newest : nullptr;
+  const auto* newest = static_cast<const Win32DialogWindow*>(OwnerOfNextRun());
+  return newest ? newest->Handle() : nullptr;
 }
 
 int Win32Host::RunModal(int templateId, DialogEvents& dialog) {
   const DialogTemplate* tpl = FindDialogTemplate(templateId);
   if (!tpl) return -1;
   Win32DialogWindow window(dialog, *tpl);
-  const HWND owner = Owner();
-  m_running.push_back(&window);
-  const int code = window.Run(m_instance, owner);
-  m_running.pop_back();
-  return code;
+  return window.Run(*this, m_instance, Owner());
 }
 
-int Win32Host::ShowMessageBox(const std::string& text, MessageButtons buttons) {
+int Win32Host::ShowMessageBox(const std::string& caption, const std::string& text,
+                              MessageButtons buttons) {
   const bool okCancel = buttons == MessageButtons::OkCancel;
-  const std::wstring title =
-      std::filesystem::path(Wide(ExecutablePath())).stem().wstring();  // the file's name alone
   const int answer =
-      MessageBoxW(Owner(), Wide(text).c_str(), title.c_str(),
+      MessageBoxW(Owner(), Wide(text).c_str(), Wide(caption).c_str(),
                   okCancel ? MB_OKCANCEL | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION);
   return answer == IDOK ? ids::kOk : ids::kCancel;
 }
@@ -87,8 +80,10 @@ std::optional<std::string> Win32Host::ChooseFileToOpen(const OpenFileRequest& re
   std::wstring file(32768, L'\0');  // the longest path the system takes
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
+  const std::wstring folder = Wide(request.initialFolder);
   dialog.hwndOwner = Owner();
   dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrDefExt = extension.c_str();
@@ -148,10 +143,16 @@ std::string Win32Host::ExecutablePath() {
 
 std::string Win32Host::LoadText(int id) { return LoadResourceString(id); }
 
-std::string Win32Host::DataDirectory(const std::string& beside) {
-  // Beside the program where the player may write, as in a folder of their own; else, as
-  // under Program Files, in the player's local application data.
-  if (MayWriteIn(Wide(beside))) return beside;
+bool Win32Host::MayWriteIn(const std::string& folder) { return MayMakeFilesIn(Wide(folder)); }
+
+bool Win32Host::IsInstalledCopy(const std::string& programFolder) {
+  // The installer leaves this mark beside the program; the zip has none.
+  return GetFileAttributesW(Wide(programFolder + "installed-copy").c_str()) !=
+         INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Win32Host::UserDataFolder() {
+  // The player's local application data, as for any program installed for everyone.
   PWSTR local = nullptr;
   std::wstring folder;
   if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &local))) {
@@ -162,6 +163,16 @@ std::string Win32Host::DataDirectory(const std::string& beside) {
   return Utf8(folder);
 }
 
-bool Win32Host::SaveFileAtomically(const std::string& path, const std::string& bytes) {
-  return ::SaveFileAtomically(Wide(path), bytes);
+std::string Win32Host::SampleFolder() {
+  // The zip and the installer put the samples in a folder beside the program.
+  const std::string samples = ExeDirectory(*this) + "examples\\";
+  const DWORD attributes = GetFileAttributesW(Wide(samples).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? samples
+                                                                                          : "";
+}
+
+SaveResult Win32Host::SaveFileAtomically(const std::string& path, const std::string& expected,
+                                         const std::string& bytes) {
+  if (!FileStillHolds(path, expected)) return SaveResult::Changed;
+  return ::SaveFileAtomically(Wide(path), bytes) ? SaveResult::Saved : SaveResult::Failed;
 }

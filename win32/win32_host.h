@@ -5,11 +5,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "seam/host.h"
-
-class Win32DialogWindow;
 
 // The host the program runs on under Windows: the dialog manager, user32's timers and
 // message boxes, the common Open dialog, the shell, winmm's PlaySound and kernel32's files.
@@ -21,7 +17,8 @@ class Win32Host : public Host {
   Win32Host& operator=(const Win32Host&) = delete;
 
   int RunModal(int templateId, DialogEvents& dialog) override;
-  int ShowMessageBox(const std::string& text, MessageButtons buttons) override;
+  int ShowMessageBox(const std::string& caption, const std::string& text,
+                     MessageButtons buttons) override;
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override;
   void ShellOpen(const std::string& target) override;
   void StartProgram(const std::string& path) override;
@@ -30,13 +27,16 @@ class Win32Host : public Host {
   std::int64_t CalendarTime() override;
   std::string ExecutablePath() override;
   std::string LoadText(int id) override;
-  std::string DataDirectory(const std::string& beside) override;
-  bool SaveFileAtomically(const std::string& path, const std::string& bytes) override;
+  bool MayWriteIn(const std::string& folder) override;
+  bool IsInstalledCopy(const std::string& programFolder) override;
+  std::string UserDataFolder() override;
+  std::string SampleFolder() override;
+  SaveResult SaveFileAtomically(const std::string& path, const std::string& expected,
+                                const std::string& bytes) override;
 
  private:
-  // The owner of what opens now: the newest running window, if it is on screen.
+  // The window of the newest running loop, which owns what opens now.
   HWND Owner() const;
 
   HINSTANCE m_instance;
-  std::vector<Win32DialogWindow*> m_running;
 };

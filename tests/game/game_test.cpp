@@ -85,14 +85,14 @@ TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
   EXPECT_EQ(shown, (Strings{"A*", "Your score: 0", "A", "Your score: 1", "A*", "Your score: 2", "D",
                             "Your score: 3"}));
 
-  // The record is announced over the missed key, then written: the filler stays.
+  // The record is saved, then announced over the missed key: the filler stays.
   Strings underTheMessage;
   host.AnswerBox([&](const std::string& text) {
     underTheMessage = {text, w.ItemText(kDisplay), dir.Read("best.data").substr(0, 1)};
     return kOk;
   });
   EXPECT_EQ(TypeAndTick("dd"), "FINISH");
-  EXPECT_EQ(underTheMessage, (Strings{"You make the new highest score!", "D", "3"}));
+  EXPECT_EQ(underTheMessage, (Strings{"You make the new highest score!", "D", "4"}));
   EXPECT_EQ(Texts({kTip, kInput, kBest}),
             (Strings{"Your score: 4\nSELECT ONE MODE TO PLAY AGAIN", "", "Best score: 4"}));
   EXPECT_EQ(dir.Read("best.data"), std::string("4\0\xAA\xBB\0\0\0\0", 8));
@@ -113,18 +113,97 @@ TEST_F(GameTest, Random_ALongGameDrawsEachOfTheSixKeysAndNoOtherAndItsSpeedGoesB
   EXPECT_EQ(w.ItemText(kSpeed), "Speed: -0.1450/s");
 }
 
-TEST_F(GameTest, Random_AnEqualScoreIsNoRecordAndAnUnsavedOneIsReported) {
-  dir.Write("best.data", "1");
-  for (const bool failSaves : {false, true}) {
-    host.failSaves = failSaves;
+TEST_F(GameTest, Random_ARecordIsSavedOnlyOverALowerOneAndAFailureIsReported) {
+  struct Ending {
+    const char* stored;     // best.data as the game of two hits ends
+    const char* meanwhile;  // what another copy writes between the read and the save
+    bool failSaves;
+    Strings boxes;
+    std::string file;  // best.data afterwards
+  };
+  const Strings record = {"You make the new highest score!"};
+  const Ending endings[] = {
+      {"2", nullptr, false, {}, "2"},  // an equal score is no record
+      {"1", nullptr, true, {record[0], "The best score could not be saved."}, "1"},
+      {"1", "5", false, {}, "5"},  // read again: no longer a record
+      {"1", "0", false, record, std::string("2\0\0\0\0\0\0\0", 8)},
+  };
+  for (const Ending& ending : endings) {
+    SCOPED_TRACE(ending.file);
+    dir.Write("best.data", ending.stored);
+    host.failSaves = ending.failSaves;
+    host.beforeSave = nullptr;
+    if (ending.meanwhile) host.beforeSave = [&] { dir.Write("best.data", ending.meanwhile); };
+    const std::size_t before = host.boxes.size();
     StartAndReachFirstTick(kRandomMode);
     TypeAndTick(ShownKey());
-    if (failSaves) TypeAndTick(ShownKey());
+    TypeAndTick(ShownKey());
     EXPECT_EQ(TypeAndTick("?"), "FINISH");
+    EXPECT_EQ(Strings(host.boxes.begin() + long(before), host.boxes.end()), ending.boxes);
+    EXPECT_EQ(dir.Read("best.data"), ending.file);
   }
-  EXPECT_EQ(host.boxes,
-            (Strings{"You make the new highest score!", "The best score could not be saved."}));
-  EXPECT_EQ(w.ItemText(kBest) + dir.Read("best.data"), "Best score: 21");
+  EXPECT_EQ(w.ItemText(kBest), "Best score: 2");  // shown also when it could not be saved
+}
+
+// Where the record lives, decided once for every host from what the host tells of folders.
+TEST(DataFolder, BesideAPlayersOwnFolderElseInTheirDataFolderWhereAnOldRecordMovesOnce) {
+  struct Place {
+    bool installed, mayWriteBeside, userDataFolder;
+    const char* besideAtStart;     // a record beside the program before it starts
+    const char* bestLineAtStart;   // shown once the game window is open
+    std::string besideAfter, own;  // the records after a game of one hit
+    Strings boxes;
+  };
+  const std::string record = "You make the new highest score!";
+  const std::string unsaved = "The best score could not be saved.";
+  const Place places[] = {
+      {false, true, true, "", "Best score: ", "1", "", {record}},
+      {false, false, true, "", "Best score: ", "", "1", {record}},
+      {true, true, true, "", "Best score: ", "", "1", {record}},  // though root may write there
+      {true, true, true, "7", "Best score: 7", "", "7", {}},      // an earlier version's record
+      {true, true, false, "", "Best score: ", "", "", {record, unsaved}},  // no data folder
+  };
+  for (const Place& place : places) {
+    SCOPED_TRACE(::testing::PrintToString(place.boxes));
+    TempDir program, own;
+    if (*place.besideAtStart) program.Write("best.data", place.besideAtStart);
+    ScriptedHost host;
+    host.executablePath = program.Path() + "Quellabox";
+    host.installedCopy = place.installed;
+    host.mayWriteBeside = place.mayWriteBeside;
+    host.userDataFolder = place.userDataFolder ? own.Path() : "";
+    host.modal[kStartDialog] = [](ScriptedWindow& start) { start.Click(kOk); };
+    CGameDialog game(host);
+    ScriptedWindow& w = host.Open(game);
+    EXPECT_EQ(w.ItemText(kBest), place.bestLineAtStart);
+    w.Click(kRandomMode);
+    w.Focus(kInput);
+    host.Advance(2700);
+    w.Type(kInput, std::string(1, char(std::tolower(w.ItemText(kDisplay)[0]))));
+    host.Advance(w.TimerPeriod(TIMER_RANDOM));
+    w.Type(kInput, "?");
+    host.Advance(w.TimerPeriod(TIMER_RANDOM));
+    EXPECT_EQ(Strings({program.Read("best.data").c_str(), own.Read("best.data").c_str()}),
+              Strings({place.besideAfter, place.own}));
+    EXPECT_EQ(host.boxes, place.boxes);
+  }
+}
+
+// What opens belongs to the newest window whose loop runs, and every box carries the
+// program's name.
+TEST(Owners, TheStartDialogHasNoneWhatOpensLaterBelongsToTheWindowItOpensFrom) {
+  ScriptedHost host;
+  host.executablePath = "/nonexistent/v1.2/Quellabox.exe";
+  host.modal[kStartDialog] = [](ScriptedWindow& start) {
+    start.Click(kAbout);
+    start.Click(kOk);
+  };
+  CGameDialog game(host);
+  ScriptedWindow& w = host.Open(game);
+  w.ChooseFromMenu(kAboutCommand);
+  w.Click(kExit);
+  EXPECT_EQ(host.owners, (Strings{"", "129", "102", "102"}));
+  EXPECT_EQ(host.captions, Strings{"Quellabox"});
 }
 
 TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
@@ -156,6 +235,7 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
       {"00000003aab", {"A", "a", "Y", "y", "YOU WIN!"}, "2/2", "00000002xy"},
       {"00000003abc", {"A", "a", "FINISH"}, "1/0", ""},
   };
+  host.sampleFolder = "/samples/";
   for (const Game& game : games) {
     SCOPED_TRACE(::testing::PrintToString(game.file));
     host.fileToChoose = dir.Write("k.vts", game.file);
@@ -178,6 +258,10 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
     EXPECT_EQ(w.TimerPeriod(TIMER_FIXED), 0);
   }
   EXPECT_EQ(dir.Read("best.data"), "");
+  // The Open dialog starts among the samples, then where the last file was picked.
+  Strings folders(std::size(games), dir.Path());
+  folders.front() = host.sampleFolder;
+  EXPECT_EQ(host.chooserFolders, folders);
 }
 
 TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {

@@ -53,22 +53,33 @@ class ScriptedHost : public Host {
 
   std::map<int, Script> modal;     // plays each dialog's modal run; it ends with kCancel after
   std::vector<std::string> boxes;  // the texts of the message boxes, in order
+  // The owner of each modal run and message box in order, by template ("129", "" for none),
+  // and the caption of each message box.
+  std::vector<std::string> owners, captions;
   std::vector<std::string> opened, started;
   std::vector<std::string> sounds;  // the paths played, "stop" for a stop
   std::string executablePath = "/opt/quellabox/Quellabox";
   std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
+  // The folders the system tells of: the program's may be written, the player's own one.
+  bool installedCopy = false, mayWriteBeside = true;
+  std::string userDataFolder, sampleFolder;
   bool failSaves = false;
+  std::function<void()> beforeSave;         // another copy of the game, writing meanwhile
   std::optional<std::string> fileToChoose;  // what the open-file dialog gives
+  std::vector<std::string> chooserFolders;  // where each open-file dialog opened
 
   int RunModal(int templateId, DialogEvents& dialog) override;
-  int ShowMessageBox(const std::string& text, MessageButtons) override {
+  int ShowMessageBox(const std::string& caption, const std::string& text, MessageButtons) override {
+    NoteOwner();
+    captions.push_back(caption);
     boxes.push_back(text);
     if (m_boxes.empty()) return ids::kOk;
     const BoxScript answer = m_boxes.front();
     m_boxes.pop_front();
     return answer(text);
   }
-  std::optional<std::string> ChooseFileToOpen(const OpenFileRequest&) override {
+  std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override {
+    chooserFolders.push_back(request.initialFolder);
     return fileToChoose;
   }
   void ShellOpen(const std::string& target) override { opened.push_back(target); }
@@ -78,12 +89,19 @@ class ScriptedHost : public Host {
   std::int64_t CalendarTime() override { return calendarEpoch + m_now / 1000; }
   std::string ExecutablePath() override { return executablePath; }
   std::string LoadText(int id) override { return LoadResourceString(id); }
-  std::string DataDirectory(const std::string& beside) override { return beside; }
-  bool SaveFileAtomically(const std::string& path, const std::string& bytes) override {
-    return !failSaves && std::ofstream(std::filesystem::u8path(path), std::ios::binary)
-                             .write(bytes.data(), std::streamsize(bytes.size()))
-                             .flush()
-                             .good();
+  bool MayWriteIn(const std::string&) override { return mayWriteBeside; }
+  bool IsInstalledCopy(const std::string&) override { return installedCopy; }
+  std::string UserDataFolder() override { return userDataFolder; }
+  std::string SampleFolder() override { return sampleFolder; }
+  SaveResult SaveFileAtomically(const std::string& path, const std::string& expected,
+                                const std::string& bytes) override {
+    if (beforeSave) std::exchange(beforeSave, nullptr)();
+    if (!FileStillHolds(path, expected)) return SaveResult::Changed;
+    const bool saved = !failSaves && std::ofstream(std::filesystem::u8path(path), std::ios::binary)
+                                         .write(bytes.data(), std::streamsize(bytes.size()))
+                                         .flush()
+                                         .good();
+    return saved ? SaveResult::Saved : SaveResult::Failed;
   }
 
  private:
@@ -94,6 +112,7 @@ class ScriptedHost : public Host {
     std::int64_t due;
   };
   Window& Open(int templateId, DialogEvents& dialog);
+  void NoteOwner();
   void RemoveTimers(DialogEvents* dialog, std::optional<unsigned> id = std::nullopt) {
     m_timers.erase(
         std::remove_if(m_timers.begin(), m_timers.end(),
@@ -163,19 +182,22 @@ class ScriptedHost::Window : public DialogWindow {
   void SetItemFont(int id, const FontSpec&) override { At(id); }
   void SetTimer(unsigned id, int periodMs) override {
     KillTimer(id);
-    const int period = std::max(periodMs, kMinimumTimerPeriodMs);
-    if (!ended) m_host.m_timers.push_back({&m_dialog, id, period, m_host.m_now + period});
+    if (!ended) m_host.m_timers.push_back({&m_dialog, id, periodMs, m_host.m_now + periodMs});
   }
   void KillTimer(unsigned id) override { m_host.RemoveTimers(&m_dialog, id); }
   void EndDialog(int code) override {
     if (std::exchange(ended, true)) return;
     endCode = code;
     m_host.RemoveTimers(&m_dialog);
+    loop.reset();
   }
   void AppendSystemMenu(unsigned commandId, const std::string& text) override {
     systemMenu.emplace_back(commandId, text);
   }
   void SetIcon(int) override {}
+  int TemplateId() const { return m_templateId; }
+  // The window's modal loop, from the end of its OnInitDialog until it ends.
+  std::optional<ModalRunner::RunningLoop> loop;
 
  private:
   struct Control {
@@ -199,15 +221,22 @@ class ScriptedHost::Window : public DialogWindow {
   int m_focus = 0;
 };
 
+inline void ScriptedHost::NoteOwner() {
+  const auto* owner = static_cast<const Window*>(OwnerOfNextRun());
+  owners.push_back(owner ? std::to_string(owner->TemplateId()) : "");
+}
+
 inline ScriptedHost::Window& ScriptedHost::Open(int templateId, DialogEvents& dialog) {
   m_windows.push_back(std::make_unique<Window>(*this, templateId, dialog));
   Window& window = *m_windows.back();
   dialog.AttachWindow(&window);
   dialog.OnInitDialog();
+  if (!window.ended) window.loop.emplace(*this, window);
   return window;
 }
 
 inline int ScriptedHost::RunModal(int templateId, DialogEvents& dialog) {
+  NoteOwner();
   Window& window = Open(templateId, dialog);
   if (!window.ended && modal.count(templateId)) modal[templateId](window);
   window.EndDialog(ids::kCancel);
