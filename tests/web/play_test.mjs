@@ -3,27 +3,28 @@
 
 // The browser build played in headless Chromium from a loopback server, with real key
 // presses and clicks, reading only what the page shows (texts, which control has the focus),
-// its stored record and what a private sound server hears: the start dialog and Enter, About
-// from the caption menu, the music after the first key and the music button, a Random game
-// to a record read back after a reload, Fixed games through the file chooser, two tabs that
-// both end a game, Exit and "Really?", all under the page's Content-Security-Policy.
+// its stored record and what a private sound server hears: the start dialog and Enter, the
+// music after the first key and the music button, Tab order, About from the caption menu, a
+// Random game to a record read back after Reset, a cancelled file chooser, Fixed games
+// through the file chooser, two tabs that both end a game, Exit and the close box asking
+// "Really?", all under the page's Content-Security-Policy.
 //
 // Environment: QUELLABOX_SITE (the built site), QUELLABOX_SAMPLES (the sample key files),
 // QUELLABOX_SOUND_SERVER (scripts/start_sound_server.sh).
 import assert from 'node:assert/strict';
 import { spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import { chromium } from 'playwright-core';
+
+import { launchChromium, serve } from './browser.mjs';
 
 const GAME = 102;
 const START = 129;
 const ABOUT = 100;
 const id = { ok: 1, display: 1001, exit: 1002, music: 1003, mode: 1004, random: 1005,
-  fixed: 1006, input: 1007, tip: 1008, best: 1011, info: 1015, noSpeedChange: 1016, speed: 1017,
-  howTo: 1000 };
+  fixed: 1006, input: 1007, tip: 1008, reset: 1010, best: 1011, info: 1015, noSpeedChange: 1016,
+  speed: 1017, howTo: 1000 };
 const RECORD_PATH = '/data/best.data';
 
 const site = process.env.QUELLABOX_SITE;
@@ -38,23 +39,6 @@ async function until(read, accept, what, timeout = 10000) {
     if (Date.now() > deadline) assert.fail(`timed out waiting for ${what}; last seen ${JSON.stringify(value)}`);
     await new Promise((resolve) => setTimeout(resolve, 5));
   }
-}
-
-// The site on a loopback port, as any static server would serve it.
-function serve(folder) {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-    '.wasm': 'application/wasm', '.wav': 'audio/wav', '.ico': 'image/x-icon',
-    '.bmp': 'image/bmp' };
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = path.join(folder, name === '/' ? 'index.html' : path.normalize(name));
-    fs.readFile(file, (error, bytes) => {
-      if (error) return response.writeHead(404).end();
-      response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-      response.end(bytes);
-    });
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
 // A private sound server whose null sink's monitor is recorded from the start; `loudness`
@@ -184,15 +168,11 @@ async function main() {
   const server = await serve(site);
   const url = `http://127.0.0.1:${server.address().port}/`;
   const sound = listen();
-  const root = process.getuid && process.getuid() === 0;
-  const browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
+  const browser = await launchChromium({
     env: sound.env,
     // Sound must reach the sound server, and only the player's first key may let it play.
     ignoreDefaultArgs: ['--mute-audio'],
-    args: [...(root ? ['--no-sandbox'] : []), '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--no-first-run',
-      '--autoplay-policy=document-user-activation-required'],
+    args: ['--autoplay-policy=document-user-activation-required'],
   });
   try {
     const context = await browser.newContext({ viewport: { width: 1000, height: 700 } });
@@ -260,10 +240,20 @@ async function main() {
     assert.equal(await tab.text(GAME, id.best), 'Best score: 2');
     assert.equal(await tab.text(GAME, id.tip), 'Your score: 2\nSELECT ONE MODE TO PLAY AGAIN');
 
-    // The record is read back after a reload.
-    await tab.open(url);
+    // Reset starts the game afresh, which reads the record back.
+    await tab.control(GAME, id.reset).click();
+    await tab.control(START, id.ok).waitFor();
     await tab.page.keyboard.press('Enter');
     await tab.waitText(GAME, id.best, 'Best score: 2');
+
+    // A cancelled file chooser (headless Chromium cancels any it is not told to fill) is a
+    // cancel: the game offers the website, and Cancel opens nothing.
+    await tab.control(GAME, id.fixed).click();
+    assert.match((await tab.box())[1], /^Would you like to get more vantosh files\?/);
+    await tab.page.keyboard.press('Escape');
+    await tab.page.locator('.message-box').waitFor({ state: 'detached' });
+    assert.equal(await tab.text(GAME, id.mode), 'Mode:None');
+    assert.equal(context.pages().length, 1);
 
     // A Fixed game of a sample key file, chosen in the file chooser, played to the end.
     const homeRow = path.join(process.env.QUELLABOX_SAMPLES, 'home_row.vts');
