@@ -6,8 +6,8 @@
 // its stored record and what a private sound server hears: the start dialog and Enter, the
 // music after the first key and the music button, Tab order, About from the caption menu, a
 // Random game to a record read back after Reset, a cancelled file chooser, Fixed games
-// through the file chooser, two tabs that both end a game, Exit and the close box asking
-// "Really?", all under the page's Content-Security-Policy.
+// through the file chooser, two tabs that both end a game, a browser that stores nothing,
+// Exit and the close box asking "Really?", all under the page's Content-Security-Policy.
 //
 // Environment: QUELLABOX_SITE (the built site), QUELLABOX_SAMPLES (the sample key files),
 // QUELLABOX_SOUND_SERVER (scripts/start_sound_server.sh).
@@ -288,6 +288,22 @@ async function main() {
     await second.page.keyboard.press('Enter');
     await second.waitText(GAME, id.best, 'Best score: 4');
     await second.page.close();
+
+    // Where the browser keeps nothing for the page, the game plays on and says so.
+    const refused = new Tab(await context.newPage());
+    await refused.page.addInitScript(() => Object.defineProperty(window, 'indexedDB', {
+      get() { throw new DOMException('No storage for this page', 'SecurityError'); } }));
+    await refused.open(url);
+    await refused.page.keyboard.press('Enter');
+    await refused.waitText(GAME, id.best, 'Best score: ');
+    await refused.play(id.random, 1);
+    assert.deepEqual(await refused.box(), ['Quellabox', 'You make the new highest score!']);
+    await refused.page.keyboard.press('Enter');
+    await until(() => refused.box(), ([, text]) => text === 'The best score could not be saved.',
+      'the second message');
+    await refused.page.keyboard.press('Enter');
+    await refused.waitText(GAME, id.display, 'FINISH');
+    await refused.page.close();
 
     // Exit asks "Really?" while the game ticks on beneath: Esc keeps the game; the close
     // box asks too, and OK ends it. The page then says so, silent.
