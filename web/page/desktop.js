@@ -74,7 +74,9 @@ const QuellaboxDesktop = (() => {
       ', sans-serif';
   }
 
-  function probe(face, pixels) {
+  // The width of the 52 letters side by side and the line height of a face at a pixel size,
+  // as the page lays them out, its fallback fonts included.
+  function measure(face, pixels) {
     const span = element('span', 'probe', LETTERS);
     span.style.fontFamily = fontFamily(face);
     span.style.fontSize = pixels + 'px';
@@ -88,7 +90,7 @@ const QuellaboxDesktop = (() => {
   // asked for by its cell height.
   function pixelsForCell(face, cellHeight) {
     let pixels = cellHeight;
-    while (pixels > 1 && probe(face, pixels).lineHeight > cellHeight) --pixels;
+    while (pixels > 1 && measure(face, pixels).lineHeight > cellHeight) --pixels;
     return pixels;
   }
 
@@ -561,7 +563,7 @@ const QuellaboxDesktop = (() => {
     }
   });
 
-  return { take, measure: probe, openWindow, addControl, showWindow, close, openMessageBox,
+  return { take, measure, openWindow, addControl, showWindow, close, openMessageBox,
     chooseFile, itemText, setItemText, itemCheck, setItemCheck, enableItem, showItem,
     setItemFont, appendMenu, setIcon, setTimer, killTimer, end, restart };
 })();
