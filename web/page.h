@@ -8,9 +8,9 @@
 // them; texts cross as UTF-8, and a text the page returns is the caller's to free().
 extern "C" {
 
-// The average width of the letters A-Z and a-z and the line height, in pixels, of a face
-// at a pixel size, as the page lays the face out (with its fallback fonts).
-void page_measure_font(const char* face, int pixels, int* letterWidth, int* lineHeight);
+// The width of the 52 letters A-Z and a-z side by side and the line height, in pixels, of a
+// face at a pixel size, as the page lays the face out (with its fallback fonts).
+void page_measure_font(const char* face, int pixels, int* lettersWidth, int* lineHeight);
 
 // A window, hidden until shown, centred over the window `owner` (0: over the page); the
 // owner and everything below it take no input while it is open.
