@@ -3,23 +3,34 @@
 
 #include "app/command_line.h"
 
-#include <cstring>
-
 CommandLine ReadCommandLine(int argc, const char* const argv[]) {
-  if (argc == 1) return CommandLine::Play;
-  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return CommandLine::Help;
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return CommandLine::Version;
-  return CommandLine::Wrong;
+  CommandLine line;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    const bool option = !optionsEnded && argument.size() > 1 && argument[0] == '-';
+    if (option && argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const bool known = argument == "-h" || argument == "--help" || argument == "--version";
+    if (option && !known) return {CommandLine::Task::Wrong, "unknown option '" + argument + "'"};
+    if (!option || line.task != CommandLine::Task::Play) {
+      return {CommandLine::Task::Wrong, "unexpected argument '" + argument + "'"};
+    }
+    line.task = argument == "--version" ? CommandLine::Task::Version : CommandLine::Task::Help;
+  }
+  return line;
 }
 
 void PrintUsage(std::FILE* to) {
   std::fputs(
-      "Usage: quellabox [--help | --version]\n"
+      "Usage: quellabox [-h | --help | --version]\n"
       "VANTOSH, a keyboard reaction game: type the key shown before the next tick.\n"
       "With no option it opens the game on the desktop.\n"
       "\n"
-      "  --help     print this help and exit\n"
-      "  --version  print the version and exit\n",
+      "  -h, --help  print this help and exit\n"
+      "  --version   print the version and exit\n",
       to);
 }
 

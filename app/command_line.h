@@ -4,11 +4,16 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 // What the command line asks of the program.
-enum class CommandLine { Play, Help, Version, Wrong };
+struct CommandLine {
+  enum class Task { Play, Help, Version, Wrong } task = Task::Play;
+  std::string wrong;  // what was refused, when it was: "unknown option '--bogus'"
+};
 
-// The game takes no argument but --help and --version, each alone.
+// The game takes one option at most: -h or --help, or --version. "--" ends the options as
+// in every Unix command, and the game takes no other argument, empty or not.
 CommandLine ReadCommandLine(int argc, const char* const argv[]);
 
 // The texts --help and a wrong command line print.

@@ -8,6 +8,7 @@
 class QApplication;
 
 // The Qt application, made only where a desktop session answers. Qt aborts, and may leave a
-// core dump, when it finds no display; here the player gets one line saying why instead,
-// and the process ends with status 1.
+// core dump, when it cannot start; here the player gets one line saying which display did
+// not answer, or what Qt said when something else failed, and the process ends with
+// status 1.
 std::unique_ptr<QApplication> OpenDesktopSession(int& argc, char** argv);

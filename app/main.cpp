@@ -11,17 +11,19 @@
 #include "qt/qt_host.h"
 
 int main(int argc, char* argv[]) {
-  switch (ReadCommandLine(argc, argv)) {
-    case CommandLine::Help:
+  const CommandLine line = ReadCommandLine(argc, argv);
+  switch (line.task) {
+    case CommandLine::Task::Help:
       PrintUsage(stdout);
       return 0;
-    case CommandLine::Version:
+    case CommandLine::Task::Version:
       PrintVersion(PROJECT_VERSION);
       return 0;
-    case CommandLine::Wrong:
+    case CommandLine::Task::Wrong:
+      std::fprintf(stderr, "quellabox: %s\n", line.wrong.c_str());
       PrintUsage(stderr);
       return 2;
-    case CommandLine::Play:
+    case CommandLine::Task::Play:
       break;
   }
   const std::unique_ptr<QApplication> application = OpenDesktopSession(argc, argv);
@@ -29,6 +31,9 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Quellabox"));
   QApplication::setApplicationName(QStringLiteral("Quellabox"));
   QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+  // Docks match the window to its menu entry by this name on Wayland (the app id) and by the
+  // application's name on X11 (the window's class), which the entry names in StartupWMClass.
+  QApplication::setDesktopFileName(QStringLiteral("com.example.quellabox"));
   // Closing the last window must not end the run: the main window closes and opens
   // dialogs of its own while it starts.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -30,7 +30,7 @@ std::string BestScoreText(const BestScoreField& field) {
 }
 
 int BestScoreValue(const BestScoreField& field) {
-  return ParseFieldNumber(std::string_view(field.data(), field.size()));
+  return ParseFieldNumber(std::string_view(field.data(), field.size())).value_or(0);
 }
 
 BestScoreField WithScore(BestScoreField field, int score) {

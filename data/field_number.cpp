@@ -15,7 +15,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-int ParseFieldNumber(std::string_view field) {
+std::optional<int> ParseFieldNumber(std::string_view field) {
   std::size_t i = 0;
   while (i < field.size() && IsBlank(field[i])) ++i;
   bool negative = false;
@@ -23,6 +23,7 @@ int ParseFieldNumber(std::string_view field) {
     negative = field[i] == '-';
     ++i;
   }
+  if (i == field.size() || !IsDigit(field[i])) return std::nullopt;
   int value = 0;
   for (; i < field.size() && IsDigit(field[i]); ++i) value = value * 10 + (field[i] - '0');
   return negative ? -value : value;

@@ -3,11 +3,13 @@
 
 #include "data/key_file.h"
 
+#include <optional>
+
 #include "data/field_number.h"
 
 namespace {
 
-int ReadCount(TextModeFile& file) {
+std::optional<int> ReadCount(TextModeFile& file) {
   std::string field;
   file.Read(field, kKeyFileCountFieldSize);
   return ParseFieldNumber(field);
@@ -17,14 +19,15 @@ int ReadCount(TextModeFile& file) {
 
 int ReadKeyFileCount(const std::string& path) {
   TextModeFile file(path);
-  return ReadCount(file);
+  return ReadCount(file).value_or(0);
 }
 
 KeyFile ReadKeyFile(const std::string& path) {
   TextModeFile file(path);
   KeyFile result;
-  result.opened = file.IsOpen();
-  result.count = ReadCount(file);
+  const std::optional<int> count = ReadCount(file);
+  result.count = count.value_or(0);
+  result.countIsNumber = count.has_value();
   if (result.count > 0) {
     file.Read(result.keys, static_cast<std::size_t>(result.count));
     const std::size_t nul = result.keys.find('\0');

@@ -18,8 +18,8 @@ struct KeyFile {
   int count = 0;     // as the field says, even when fewer keys follow
   std::string keys;  // at most `count` bytes, ending before the first NUL
   // How the reading went, for a tool that explains a file; play needs none of it.
-  bool opened = false;
-  bool cutAtNul = false;  // a NUL byte ended the keys
+  bool countIsNumber = false;  // the field holds digits; without them the count is 0
+  bool cutAtNul = false;       // a NUL byte ended the keys
   TextModeReading reading;
 };
 

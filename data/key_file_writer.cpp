@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "data/key_bytes.h"
 #include "data/key_file.h"
 #include "data/key_text.h"
 
@@ -19,7 +20,7 @@ struct Key {
   std::size_t length;  // of its UTF-8 text
 };
 
-// The key byte whose text, by the game's own rule, starts the text at `pos`. An ASCII key
+// The key byte whose text, by the game's own rule, is the character at `pos`. An ASCII key
 // is its own text, so the byte there is tried first, then every byte from 0x80.
 std::optional<Key> KeyAt(const std::string& text, std::size_t pos) {
   const auto first = static_cast<unsigned char>(text[pos]);
@@ -46,43 +47,33 @@ std::string HexBytes(const std::string& bytes) {
 
 MadeKeyFile Refuse(std::string why) { return {{}, 0, std::move(why)}; }
 
-// Why the game would not read these key bytes back as written, or empty.
-std::string Unreadable(const std::string& keys) {
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const std::string number = std::to_string(i + 1);
-    if (keys[i] == '\0') return "key " + number + " is a NUL byte, which ends the sequence";
-    if (keys[i] == '\x1A') return "key " + number + " is the byte 0x1A, which ends the file";
-    if (keys[i] == '\r' && i + 1 < keys.size() && keys[i + 1] == '\n') {
-      return "keys " + number + " and " + std::to_string(i + 2) +
-             " are CR LF, which the game reads as a single LF";
-    }
-  }
-  return {};
-}
-
 }  // namespace
 
 MadeKeyFile MakeKeyFile(const std::string& keys) {
   std::string bytes(kKeyFileCountFieldSize, '\0');
   for (std::size_t pos = 0; pos < keys.size();) {
-    const std::optional<Key> key = KeyAt(keys, pos);
-    if (!key) {
-      const std::string character = FirstCharacter(keys.substr(pos));
-      return Refuse("key " + std::to_string(bytes.size() - kKeyFileCountFieldSize + 1) +
-                    " (bytes " + HexBytes(character) +
+    const std::string key = "key " + std::to_string(bytes.size() - kKeyFileCountFieldSize + 1);
+    const std::size_t length = Utf8CharacterLength(keys, pos);
+    if (length == 0) {
+      return Refuse(key + " (byte " + std::to_string(pos + 1) + " of the keys, 0x" +
+                    HexBytes(keys.substr(pos, 1)) + ") is no UTF-8 character");
+    }
+    const std::optional<Key> made = KeyAt(keys, pos);
+    if (!made) {
+      return Refuse(key + " (bytes " + HexBytes(keys.substr(pos, length)) +
                     ") is no Latin-1 character, and the game reads one per key byte");
     }
-    bytes += static_cast<char>(key->byte);
-    pos += key->length;
+    if (const std::optional<UnplayableKey> unplayable = FindUnplayableKey(made->byte)) {
+      return Refuse(key + " is " + unplayable->reason);
+    }
+    bytes += static_cast<char>(made->byte);
+    pos += made->length;
   }
   const std::size_t count = bytes.size() - kKeyFileCountFieldSize;
   if (count == 0) return Refuse("no keys given");
   if (count > kMostKeys) {
     return Refuse(std::to_string(count) + " keys do not fit the count field; at most " +
                   std::to_string(kMostKeys));
-  }
-  if (std::string why = Unreadable(bytes.substr(kKeyFileCountFieldSize)); !why.empty()) {
-    return Refuse(std::move(why));
   }
   // The count left-aligned, and NUL bytes after it.
   const std::string digits = std::to_string(count);

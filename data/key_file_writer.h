@@ -15,6 +15,7 @@ struct MadeKeyFile {
 };
 
 // `keys` is UTF-8 text, one character per key; each must be a character some key byte
-// stands for in the game (ASCII or Latin-1). Keys are refused when the game would read
-// them otherwise than written: a CR LF pair, a 0x1A byte or a NUL byte among them.
+// stands for in the game (ASCII or Latin-1), and one a player can finish: a key byte that
+// FindUnplayableKey names (a control character such as LF, which also keeps a CR LF pair,
+// a 0x1A byte and a NUL byte from being read otherwise than written) is refused.
 MadeKeyFile MakeKeyFile(const std::string& keys);

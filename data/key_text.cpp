@@ -53,3 +53,18 @@ std::string FirstCharacter(const std::string& text) {
   const std::size_t length = CharacterLength(static_cast<unsigned char>(text[0]));
   return text.substr(0, length);
 }
+
+std::size_t Utf8CharacterLength(const std::string& text, std::size_t pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) return 1;
+  const std::size_t length = CharacterLength(lead);
+  if (length == 1 || pos + length > text.size()) return 0;
+  // The second byte's range narrows after these leads; every other continuation is 80-BF.
+  const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto byte = static_cast<unsigned char>(text[pos + i]);
+    if (byte < (i == 1 ? low : 0x80) || byte > (i == 1 ? high : 0xBF)) return 0;
+  }
+  return length;
+}

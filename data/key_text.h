@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Keys are single bytes of a key file: bytes below 0x80 are ASCII, bytes 0x80-0xFF are
@@ -20,3 +21,8 @@ std::string UpperText(std::string text);
 // The first UTF-8 character of the text (empty for an empty text); a malformed lead byte
 // counts as one character by itself.
 std::string FirstCharacter(const std::string& text);
+
+// The length of the well-formed UTF-8 character at `pos` of the text, or 0 when none starts
+// there: a stray or missing continuation byte, an overlong form, a surrogate, or a code
+// point above U+10FFFF.
+std::size_t Utf8CharacterLength(const std::string& text, std::size_t pos);

@@ -28,7 +28,6 @@ class TextModeFile {
   // Appends at most `limit` translated bytes to `out`, fewer at the end of the data.
   // The room taken follows what the file holds, never the limit.
   void Read(std::string& out, std::size_t limit);
-  bool IsOpen() const { return m_file.is_open(); }
   const TextModeReading& Reading() const { return m_reading; }
 
  private:

@@ -3,7 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <optional>
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "data/best_score_file.h"
+#include "data/key_bytes.h"
 #include "data/key_file.h"
 #include "data/key_file_writer.h"
 #include "tests/support/temp_dir.h"
@@ -34,6 +43,27 @@ TEST(StoredFiles, RecordsKeepTheFillerAndKeyFilesReadAsTextAcrossBlocks) {
   EXPECT_EQ(ReadKeyFile(dir.Path()).count + ReadKeyFileCount(dir.Path() + "missing"), 0);
 }
 
+// Row by row, the key bytes no player can finish and the names --info gives them (none: the
+// byte's value); every other byte is playable.
+TEST(KeyBytes, APlayerCanFinishEveryKeyButControlCharactersANoBreakSpaceAndASoftHyphen) {
+  const std::tuple<int, int, std::string> unplayable[] = {
+      {0x00, 0x00, "NUL"}, {0x01, 0x08, ""},   {0x09, 0x09, "Tab"}, {0x0A, 0x0A, "LF"},
+      {0x0B, 0x0C, ""},    {0x0D, 0x0D, "CR"}, {0x0E, 0x1A, ""},    {0x1B, 0x1B, "Esc"},
+      {0x1C, 0x1F, ""},    {0x7F, 0x9F, ""},   {0xA0, 0xA0, ""},    {0xAD, 0xAD, ""},
+  };
+  for (int byte = 0; byte <= 0xFF; ++byte) {
+    const std::optional<UnplayableKey> found = FindUnplayableKey(static_cast<unsigned char>(byte));
+    const auto row = std::find_if(std::begin(unplayable), std::end(unplayable), [&](auto& row) {
+      return std::get<0>(row) <= byte && byte <= std::get<1>(row);
+    });
+    ASSERT_EQ(found.has_value(), row != std::end(unplayable)) << byte;
+    if (!found) continue;
+    char value[5];
+    std::snprintf(value, sizeof value, "0x%02X", byte);
+    EXPECT_EQ(found->name, std::get<2>(*row).empty() ? value : std::get<2>(*row));
+  }
+}
+
 TEST(VtsMake, WritesWhatTheGameReadsBackRefusesTheRestAndWarnsOfFilesMadeElsewhere) {
   TempDir dir;
   for (const std::string& keys : {"asdfjkl;"s, "é1 "s, std::string(20, 'x')}) {
@@ -44,11 +74,29 @@ TEST(VtsMake, WritesWhatTheGameReadsBackRefusesTheRestAndWarnsOfFilesMadeElsewhe
                                          "1 "
                                        : keys);
   }
-  for (const std::string& keys : {"a\r\nb"s, "a\x1A"s, "a\0b"s, "Ÿ"s, ""s}) {
-    EXPECT_NE(MakeKeyFile(keys).refusal, "") << keys;
-  }
-  // --info warns where the game reads otherwise: a count above the keys, and a 0x1A.
-  EXPECT_EQ(DescribeKeyFile(dir.Write("k.vts", "3       ab\x1A\x63"))->warnings.size(), 2u);
+  const std::pair<std::string, std::string> refused[] = {
+      {"éa\x1A", "key 3 is the byte 0x1A, which ends the file"},
+      {"ab\u00A0",
+       "key 3 is the byte 0xA0, a no-break space, which looks like a blank, but a typed space "
+       "misses it"},
+      {"Ÿ", "key 1 (bytes C5 B8) is no Latin-1 character, and the game reads one per key byte"},
+      {"ab\xE2\x82", "key 3 (byte 3 of the keys, 0xE2) is no UTF-8 character"},    // cut short
+      {"\xC0\xA1", "key 1 (byte 1 of the keys, 0xC0) is no UTF-8 character"},      // overlong
+      {"\xED\xA0\x80", "key 1 (byte 1 of the keys, 0xED) is no UTF-8 character"},  // surrogate
+      {"\xF4\x90\x80\x80", "key 1 (byte 1 of the keys, 0xF4) is no UTF-8 character"},
+      {"", "no keys given"},
+  };
+  for (const auto& [keys, why] : refused) EXPECT_EQ(MakeKeyFile(keys).refusal, why) << keys;
+  // --info names the blanks, counts the keys no player can finish, and tells what the game
+  // reads otherwise: a count above the keys, a 0x1A.
+  const KeyFileInfo info = DescribeKeyFile(dir.Write("k.vts", "9       a\tb \x85\x1A\x63"));
+  EXPECT_EQ(info.keys, (std::vector<std::string>{"A", "Tab", "B", "Space", "0x85"}));
+  EXPECT_EQ(info.warnings,
+            (std::vector<std::string>{
+                "the count is 9 but the game gets 5 keys",
+                "key 2 is the byte 0x09 (Tab), which only Tab would type, but Tab moves the "
+                "focus; 1 more key after it no player can finish either",
+                "the byte 0x1A at byte 14 ends the file for the game, at key 6"}));
 }
 
 }  // namespace

@@ -62,8 +62,9 @@ def x_window(shown):
 
 
 def xprop(shown):
-    """What window managers see of the window: the values of its types, owner and states."""
-    return re.findall(r"[=#] (.*)", run("xprop", "-notype", "-id", str(x_window(shown)),
+    """What window managers see of the window: the values of its class, types, owner and
+    states."""
+    return re.findall(r"[=#] (.*)", run("xprop", "-notype", "-id", str(x_window(shown)), "WM_CLASS",
                                         "_NET_WM_WINDOW_TYPE", "WM_TRANSIENT_FOR", "_NET_WM_STATE"))
 
 
@@ -102,20 +103,23 @@ def next_key(display, after):
 
 
 class Copy:
-    """The installed program's folder in a new temporary one; on_close(f, *args) cleans up.
-    best is where that installed copy keeps the player's best score."""
+    """The installed tree (the program, its samples) copied into a new temporary folder with
+    a non-ASCII name; on_close(f, *args) cleans up. best is where that installed copy keeps
+    the player's best score."""
 
     def __init__(self, on_close):
         self.root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-e2e-"))
-        self.program = str(self.root / "game" / "Quellabox")
+        prefix = self.root / "für 游戏"
+        shutil.copytree(os.environ["QUELLABOX_PREFIX"], prefix, symlinks=True)
+        self.folder = prefix / os.path.relpath(os.environ["QUELLABOX_INSTALLED"],
+                                               os.environ["QUELLABOX_PREFIX"])
+        self.program = str(self.folder / "Quellabox")
         self.best = self.root / "data" / "Quellabox" / "Quellabox" / "best.data"
-        shutil.copytree(os.environ["QUELLABOX_INSTALLED"], self.root / "game")
         on_close(shutil.rmtree, self.root)
         on_close(lambda: [os.kill(pid, signal.SIGKILL) for pid in self.pids()])  # runs first
 
     def start(self):
-        # Settings and data of its own: the Open dialog starts in the working folder, not the
-        # last one, and the installed copy keeps best.data in this data folder.
+        # Settings and data of its own: the installed copy keeps best.data in this data folder.
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    XDG_CONFIG_HOME=str(self.root / "config"), XDG_DATA_HOME=str(self.root / "data"))
         self.process = subprocess.Popen([self.program], cwd=self.root, env=env)

@@ -4,6 +4,8 @@
 """The installed game played with real X input, read through the accessibility bus."""
 
 import os
+import pathlib
+import re
 import sys
 import unittest
 
@@ -13,17 +15,17 @@ from desktop import (MESSAGE, START, TIMEOUT, Copy, click, enter, find, focus, n
                      press, start_game, wait_until, window, x_window, xprop)
 from x_input import type_text
 
-# A window of its own, neither modal nor skipping the taskbar: taskbars and switchers list it.
-TOP_LEVEL = ["_NET_WM_WINDOW_TYPE_NORMAL"]
+# A window of its own, neither modal nor skipping the taskbar: taskbars and switchers list it,
+# and docks find its menu entry by the class the entry names.
+ENTRY = pathlib.Path(os.environ["QUELLABOX_DESKTOP_ENTRY"]).read_text(encoding="utf-8")
+TOP_LEVEL = ['"Quellabox", "%s"' % re.search(r"^StartupWMClass=(.+)$", ENTRY, re.M)[1],
+             "_NET_WM_WINDOW_TYPE_NORMAL"]
 
 
 class Play(unittest.TestCase):
 
     def test_random_game_ends_on_a_miss_fixed_one_is_won_and_reset_starts_afresh(self):
         copy = Copy(self.addCleanup)
-        key_file = "für 游戏/zwei.vts"  # typed relative to the working folder, where Open opens
-        (copy.root / key_file).parent.mkdir()
-        (copy.root / key_file).write_bytes(b"2\0\0\0\0\0\0\0kj")
         copy.start()
         self.assertEqual(xprop(window(START)), TOP_LEVEL)
         main = enter()
@@ -50,21 +52,21 @@ class Play(unittest.TestCase):
         press("KP_Enter")  # answers the message box as Return does
         wait_until("the end of the game", lambda: name(display) == "FINISH")
         self.assertEqual(copy.best.read_bytes(), b"2\0\0\0\0\0\0\0")
-        self.assertFalse((copy.root / "game" / "best.data").exists())  # not in its own folder
+        self.assertFalse((copy.folder / "best.data").exists())  # not in its own folder
         self.assertEqual(heard, ["3", "2", "1"] + shown[1:] + ["FINISH"])
 
-        # Fixed, from the key file chosen in the Open dialog, won.
+        # Fixed, won: the Open dialog starts among the samples, where a name alone finds one.
         click(find(main, pyatspi.ROLE_PUSH_BUTTON, "Fixed mode"))
         chooser = window("Open")
         self.assertIn(hex(x_window(main)), xprop(chooser))  # its owner
         focus(chooser, find(chooser, pyatspi.ROLE_TEXT, "File name:"))
-        type_text(key_file)
+        type_text("home_row")
         press("Return")
         start_game(main)
         shown = "1"
-        for key in "kj":
+        for key in "asdfjkl;":
             shown = next_key(display, shown)
-            press(key)
+            press("semicolon" if key == ";" else key)
         wait_until("the win", lambda: name(display) == "YOU WIN!")
 
         # Reset: this copy ends, a new one starts; keypad Enter on its focused EXIT ends that.
