@@ -17,9 +17,8 @@ BUILD=${1:-$ROOT/build-web}
 export NODE_PATH=/usr/share/nodejs
 
 echo "Building in $BUILD ..." >&2
-if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-  emcmake cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
+emcmake cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELLABOX_BENCH=ON \
+  >/dev/null
 cmake --build "$BUILD" --target Quellabox quellabox_minimal_web_dialog \
   quellabox_bench_tick_web >/dev/null
 [ -d "$ROOT/tests/web/node_modules" ] ||
