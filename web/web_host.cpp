@@ -69,7 +69,7 @@ int WebHost::ShowMessageBox(const std::string& caption, const std::string& text,
   const bool okCancel = buttons == MessageButtons::OkCancel;
   PageAnswer box(m_loop);
   page_open_message_box(box.Handle(), Owner(), caption.c_str(), text.c_str(), okCancel ? 1 : 0);
-  return box.Wait();
+  return box.Wait();  // the page answers with the button's id: ids::kOk or ids::kCancel
 }
 
 std::optional<std::string> WebHost::ChooseFileToOpen(const OpenFileRequest& request) {
