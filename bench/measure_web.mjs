@@ -7,35 +7,28 @@
 // and the tick accuracy of a whole game on the web host.
 // Usage: node bench/measure_web.mjs SITE MINIMAL_SITE TICK_SITE   (measure_web.sh runs it)
 import fs from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import zlib from 'node:zlib';
 
-// playwright-core is the test's package (npm ci in tests/web).
-const browserHelpers = new URL('../tests/web/browser.mjs', import.meta.url);
-createRequire(browserHelpers).resolve('playwright-core');
-const { launchChromium, serve } = await import(browserHelpers);
+// The test's helpers, and through them its package playwright-core (npm ci in tests/web).
+import { launchChromium, serve } from '../tests/web/browser.mjs';
 
 const RUNS = 5;
 const [site, minimal, tick] = process.argv.slice(2);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// The time from the navigation's start to the frame that first shows the start dialog.
+// The time from the navigation's start to the frame that first shows the start dialog, as
+// the context's watch (below) notes it.
 async function loadTime(context, url) {
   const page = await context.newPage();
   await page.goto(url);
-  const shown = await pollShown(page);
-  await page.close();
-  return shown;
-}
-
-async function pollShown(page) {
-  for (;;) {
-    const shown = await page.evaluate(() => window.quellaboxShownAt);
-    if (shown) return shown;
+  let shown;
+  while (!(shown = await page.evaluate(() => window.quellaboxShownAt))) {
     await new Promise((resolve) => setTimeout(resolve, 5));
   }
+  await page.close();
+  return shown;
 }
 
 function watchForTheDialog(context) {
@@ -83,7 +76,8 @@ async function tickFigures(browser, folder) {
   return line;
 }
 
-const gzipped = (file) => zlib.gzipSync(fs.readFileSync(path.join(site, file)), { level: 9 }).length;
+const gzipped = (file) =>
+  zlib.gzipSync(fs.readFileSync(path.join(site, file)), { level: 9 }).length;
 const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
 
 const browser = await launchChromium();
@@ -95,12 +89,13 @@ try {
 
   const program = gzipped('Quellabox.js') + gzipped('Quellabox.wasm');
   const music = gzipped('BackgroundMusic.wav');
-  const page = fs.readdirSync(site).filter((file) => !/^(Quellabox\.(js|wasm)|BackgroundMusic\.wav)$/.test(file))
-    .reduce((sum, file) => sum + gzipped(file), 0);
-  const row = (label, a, b) => console.log(`${label.padEnd(46)} ${a.padStart(10)} ${b.padStart(15)}` +
-    ` ${(parseFloat(a) / parseFloat(b)).toFixed(2).padStart(7)}`);
+  const page = fs.readdirSync(site).reduce((sum, file) => sum + gzipped(file), 0) - program -
+    music;
+  const row = (label, a, b) => console.log(`${label.padEnd(46)} ${a.padStart(10)} ` +
+    `${b.padStart(15)} ${(parseFloat(a) / parseFloat(b)).toFixed(2).padStart(7)}`);
   console.log(`\nQuellabox in headless Chromium ${browser.version()}, a loopback server`);
-  console.log(`${''.padEnd(46)} ${'game'.padStart(10)} ${'minimal page'.padStart(15)} ${'ratio'.padStart(7)}`);
+  console.log(`${''.padEnd(46)} ${'game'.padStart(10)} ${'minimal page'.padStart(15)} ` +
+    `${'ratio'.padStart(7)}`);
   row(`page load to the dialog, cold (median of ${RUNS})`, `${game.cold.toFixed(0)} ms`,
     `${least.cold.toFixed(0)} ms`);
   row(`page load to the dialog, warm (median of ${RUNS})`, `${game.warm.toFixed(0)} ms`,

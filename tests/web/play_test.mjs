@@ -36,7 +36,9 @@ async function until(read, accept, what, timeout = 10000) {
   for (;;) {
     const value = await read();
     if (accept(value)) return value;
-    if (Date.now() > deadline) assert.fail(`timed out waiting for ${what}; last seen ${JSON.stringify(value)}`);
+    if (Date.now() > deadline) {
+      assert.fail(`timed out waiting for ${what}; last seen ${JSON.stringify(value)}`);
+    }
     await new Promise((resolve) => setTimeout(resolve, 5));
   }
 }
@@ -103,7 +105,8 @@ class Tab {
   async box() {
     const box = this.page.locator('.message-box');
     await box.waitFor();
-    return [await box.locator('.title').textContent(), await box.locator('.box-text').textContent()];
+    return [await box.locator('.title').textContent(),
+      await box.locator('.box-text').textContent()];
   }
 
   // Loads the page when given its address, then starts the game from the start dialog with
