@@ -4,7 +4,8 @@
 
 # What a player would notice, measured in one run with public tools:
 #  - start-up until the start dialog is on screen, and peak memory (max RSS from GNU time),
-#    each set against a minimal Qt Widgets dialog (bench/minimal_dialog.cpp) built here;
+#    each set against a floor built here that does the game's first job and nothing else
+#    (bench/minimal_start_dialog.cpp: the start dialog's template and the looping music);
 #  - CPU use over 10 s with the main window idle, and over 10 s of a Fixed-mode game that
 #    xdotool plays key by key on the game's schedule;
 #  - the tick accuracy figures of the engine's benchmark.
@@ -13,14 +14,14 @@
 # It builds what it runs, starts Xvfb when DISPLAY is unset and a private PulseAudio server
 # when none answers (so the music plays, as on a desktop), and installs nothing.
 set -euo pipefail
+source "$(dirname "$0")/figures.sh"
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-$ROOT/build-measure}
-RUNS=5          # start-ups of each program; the median counts
+RUNS=11         # start-ups of each program, in turn; the median counts
 WINDOW_MS=10000 # each CPU measurement
-START_TITLE='^Game-start dialog   \[game by orlavo\]$'
+START_TITLE='^Game-start dialog   \[game by orlavo\]$' # the floor's too: the same template
 MAIN_TITLE='^VANTOSH$'
-MINIMAL_TITLE='^Minimal Qt dialog$'
 
 missing=()
 need() { command -v "$1" >/dev/null 2>&1 || missing+=("$1 (Debian package $2)"); }
@@ -51,27 +52,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-now_ms() {
-  local t=${EPOCHREALTIME//[.,]/}
-  echo $((t / 1000))
-}
-
-sleep_until() {
-  local left=$(($1 - $(now_ms)))
-  [ "$left" -le 0 ] || sleep "$((left / 1000)).$(printf '%03d' $((left % 1000)))"
-}
-
-# Waits until a window with the title is on screen and prints its id. `xdotool search
-# --sync` looks only every half second, too coarse for a start-up, so this asks in a loop.
-wait_window() {
-  local deadline=$(($(now_ms) + 20000)) id
-  until id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-    [ "$(now_ms)" -lt "$deadline" ] || { echo "measure_desktop: no window '$1'" >&2; exit 1; }
-    sleep 0.005
-  done
-  echo "${id%%$'\n'*}"
-}
-
 # CPU time of a process so far, in clock ticks.
 cpu_ticks() {
   local stat fields
@@ -100,19 +80,17 @@ click_control() {
     $(((2 * y + h) * HEIGHT / 350)) click 1
 }
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-
 echo "Building in $BUILD ..." >&2
 # A build folder of the caller's own keeps its settings; a new one needs no tests.
 if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELLABOX_TESTS=OFF \
+  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELLABOX_TESTS=OFF \
     >"$work/configure.log" || { cat "$work/configure.log" >&2; exit 1; }
 fi
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$BUILD/CMakeCache.txt")
-cmake --build "$BUILD" -j2 --target Quellabox quellabox_minimal_dialog quellabox_examples \
+cmake --build "$BUILD" -j2 --target Quellabox quellabox_minimal_start_dialog quellabox_examples \
   quellabox_bench_tick >"$work/build.log" || { tail -n 30 "$work/build.log" >&2; exit 1; }
 GAME=$BUILD/bin/Quellabox
-MINIMAL=$BUILD/bin/quellabox_minimal_dialog
+FLOOR=$BUILD/bin/quellabox_minimal_start_dialog
 KEY_FILE=$BUILD/examples/long_mixed.vts
 
 if [ -z "${DISPLAY:-}" ]; then
@@ -142,40 +120,18 @@ else
   sound="music silent: no sound server"
 fi
 
-# One start-up: the time until the dialog is on screen, then Esc closes it; GNU time
-# gives the peak memory of the whole run. Prints "MS KIB".
-start_once() {
-  local program=$1 title=$2 t0 shown pid window
-  t0=$(now_ms)
-  /usr/bin/time -f '%M' -o "$work/rss" "$program" >/dev/null 2>&1 &
-  pid=$!
-  window=$(wait_window "$title")
-  shown=$(now_ms)
-  sleep 1
-  xdotool windowfocus "$window" key Escape
-  wait "$pid" || true
-  echo "$((shown - t0)) $(tail -n1 "$work/rss")"
-}
-
-echo "Starting each program $RUNS times ..." >&2
-start_once "$GAME" "$START_TITLE" >/dev/null # warm the file cache for both
-start_once "$MINIMAL" "$MINIMAL_TITLE" >/dev/null
-for _ in $(seq "$RUNS"); do
-  start_once "$GAME" "$START_TITLE" >>"$work/game_starts"
-  start_once "$MINIMAL" "$MINIMAL_TITLE" >>"$work/minimal_starts"
-done
-game_ms=$(cut -d' ' -f1 "$work/game_starts" | median)
-minimal_ms=$(cut -d' ' -f1 "$work/minimal_starts" | median)
-game_kib=$(cut -d' ' -f2 "$work/game_starts" | median)
-minimal_kib=$(cut -d' ' -f2 "$work/minimal_starts" | median)
+echo "Starting the game and its floor in turn, $RUNS times each ..." >&2
+game=("$GAME") floor=("$FLOOR")
+compare_start_ups "$RUNS" "$START_TITLE" game floor >"$work/start_ups"
 
 echo "Measuring CPU with the windows idle ..." >&2
-"$MINIMAL" >/dev/null 2>&1 &
-minimal_pid=$!
-started+=("$minimal_pid")
-wait_window "$MINIMAL_TITLE" >/dev/null
-minimal_idle=$(cpu_percent "$minimal_pid" $(($(now_ms) + 2000)))
-kill "$minimal_pid"
+"$FLOOR" >/dev/null 2>&1 &
+floor_pid=$!
+started+=("$floor_pid")
+wait_window "$START_TITLE" >/dev/null
+floor_idle=$(cpu_percent "$floor_pid" $(($(now_ms) + 2000)))
+kill "$floor_pid"
+wait "$floor_pid" || true
 
 "$GAME" >/dev/null 2>&1 &
 game_pid=$!
@@ -227,18 +183,13 @@ echo "Running quellabox_bench_tick ..." >&2
 QT_QPA_PLATFORM=offscreen "$BUILD/bin/quellabox_bench_tick" --benchmark_filter='^$' \
   >"$work/ticks" 2>&1 || true
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-mib() { awk -v k="$1" 'BEGIN { printf "%.1f MiB", k / 1024 }'; }
-
 echo
 echo "Quellabox on the desktop: ${build_type:-default} build, $(nproc) cores, $screen, $sound"
-printf '%-44s %12s %15s %7s\n' "" "game" "minimal dialog" "ratio"
-printf '%-44s %12s %15s %7s\n' "start-up to dialog shown (median of $RUNS)" "$game_ms ms" \
-  "$minimal_ms ms" "$(ratio "$game_ms" "$minimal_ms")"
-printf '%-44s %12s %15s %7s\n' "peak memory, max RSS (median of $RUNS)" "$(mib "$game_kib")" \
-  "$(mib "$minimal_kib")" "$(ratio "$game_kib" "$minimal_kib")"
+cat "$work/start_ups"
+echo
+printf '%-44s %12s %15s\n' "" "game" "floor"
 printf '%-44s %12s %15s\n' "CPU, idle window, 10 s (goal: game < 0.5 %)" "$game_idle %" \
-  "$minimal_idle %"
+  "$floor_idle %"
 printf '%-44s %12s\n' "CPU, idle window, music off, 10 s" "$game_quiet %"
 printf '%-44s %12s   (%s)\n' "CPU, Fixed-mode game, 10 s from its 1st tick" "$game_play %" "$played"
 echo "(CPU from /proc in clock ticks of $((1000 / $(getconf CLK_TCK))) ms: about 0.1 % over 10 s)"

@@ -15,6 +15,7 @@
 #include "res/string_table.h"
 #include "seam/ids.h"
 #include "win32/atomic_save.h"
+#include "win32/system_function.h"
 #include "win32/wide_text.h"
 #include "win32/win32_dialog_window.h"
 
@@ -91,7 +92,9 @@ std::optional<std::string> Win32Host::ChooseFileToOpen(const OpenFileRequest& re
   // dialog leaves the working folder as it was.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  (request.mustExist ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  static const auto getOpenFileName =
+      SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  if (!getOpenFileName || !getOpenFileName(&dialog)) return std::nullopt;
   file.resize(file.find(L'\0'));
   // A typed name with no extension gets the default one, also when no such file exists,
   // which not every version of the dialog does by itself.
@@ -103,7 +106,11 @@ std::optional<std::string> Win32Host::ChooseFileToOpen(const OpenFileRequest& re
 }
 
 void Win32Host::ShellOpen(const std::string& target) {
-  ShellExecuteW(nullptr, L"open", Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  static const auto shellExecute =
+      SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (shellExecute) {
+    shellExecute(nullptr, L"open", Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  }
 }
 
 void Win32Host::StartProgram(const std::string& path) {
@@ -153,13 +160,18 @@ bool Win32Host::IsInstalledCopy(const std::string& programFolder) {
 
 std::string Win32Host::UserDataFolder() {
   // The player's local application data, as for any program installed for everyone.
+  static const auto knownFolderPath =
+      SystemFunction<decltype(SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
+  static const auto taskMemFree =
+      SystemFunction<decltype(CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+  if (!knownFolderPath || !taskMemFree) return {};
   PWSTR local = nullptr;
   std::wstring folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &local))) {
+  if (SUCCEEDED(knownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &local))) {
     folder = std::wstring(local) + L"\\Quellabox\\";
     CreateDirectoryW(folder.c_str(), nullptr);
   }
-  CoTaskMemFree(local);
+  taskMemFree(local);
   return Utf8(folder);
 }
 
