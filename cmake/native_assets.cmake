@@ -4,8 +4,12 @@
 # A build for another system cannot run what it builds. The generated assets (the icon, the
 # help picture, the music and the sample key files) come from this project built natively
 # beside it with QUELLABOX_ASSETS_ONLY: the same generators and the same vts-make.
+# Builds for two other systems side by side (Windows and the browser in one test run) may
+# share one such build: QUELLABOX_NATIVE_ASSETS names its folder.
 include(ExternalProject)
-set(native ${CMAKE_BINARY_DIR}/native-assets)
+set(QUELLABOX_NATIVE_ASSETS ${CMAKE_BINARY_DIR}/native-assets CACHE PATH
+  "The folder of the native build that makes the generated assets")
+set(native ${QUELLABOX_NATIVE_ASSETS})
 set(QUELLABOX_ICON_FILE ${native}/res/icon${QUELLABOX_ICON_ID}.ico)
 set(QUELLABOX_HELP_BITMAP_FILE ${native}/res/help${QUELLABOX_HELP_BITMAP_ID}.bmp)
 set(QUELLABOX_MUSIC_FILE ${native}/bin/BackgroundMusic.wav)

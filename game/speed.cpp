@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quellabox maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <charconv>
 #include <string>
 
 #include "game/game_engine.h"
@@ -29,12 +28,14 @@ void CGameEngine::StepInterval(unsigned timerId) {
 
 void CGameEngine::ShowSpeed() {
   UpdateData(true);
-  // The seconds per key go through single precision before they are printed, and
-  // to_chars prints them the same under every locale the desktop may have set.
-  const float seconds = static_cast<float>(m_nInterval * 0.001);
-  char number[48];
-  const std::to_chars_result end = std::to_chars(
-      number, number + sizeof number, static_cast<double>(seconds), std::chars_format::fixed, 4);
-  m_strSpeed = "Speed: " + std::string(number, end.ptr) + "/s";
+  // The seconds per key with four decimals, from the whole milliseconds by integer
+  // arithmetic: the same digits on every toolchain and under every locale the desktop may
+  // have set, a negative interval included.
+  const long long ms = m_nInterval;
+  const long long magnitude = ms < 0 ? -ms : ms;
+  std::string fraction = std::to_string(magnitude % 1000);
+  fraction.insert(0, 3 - fraction.size(), '0');
+  m_strSpeed = std::string("Speed: ") + (ms < 0 ? "-" : "") + std::to_string(magnitude / 1000) +
+               "." + fraction + "0/s";
   UpdateData(false);
 }

@@ -44,16 +44,16 @@ int LabelLineHeight(const QFont& font) {
   return std::max(probe.heightForWidth(1000), QFontMetrics(font).lineSpacing());
 }
 
-// The average width of the letters A-Z and a-z, rounded: the horizontal dialog unit's base.
-// Each letter counts whole pixels, as the system's own measure does; fractional advances can
-// round the average down a pixel and leave a template's captions no room.
-int AverageLetterWidth(const QFontMetrics& metrics) {
+// The width of the letters A-Z and a-z side by side, the horizontal dialog unit's base. Each
+// letter counts whole pixels, as the system's own measure does; fractional advances can round
+// the average down a pixel and leave a template's captions no room.
+int LettersWidth(const QFontMetrics& metrics) {
   int width = 0;
   for (const char letter :
        std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) {
     width += metrics.horizontalAdvance(QChar(letter));
   }
-  return (width / 26 + 1) / 2;
+  return width;
 }
 
 // A font for the asked cell height: the largest pixel size whose line height fits it.
@@ -84,10 +84,8 @@ QtDialogWindow::QtDialogWindow(DialogEvents& dialog, const DialogTemplate& tpl, 
   setFont(font);
 
   // Dialog units follow the dialog's font, as the platform's dialog manager counts them.
-  const QFontMetrics metrics(font);
-  m_baseX = AverageLetterWidth(metrics);
-  m_baseY = LabelLineHeight(font);
-  setFixedSize(DialogUnitsX(tpl.width), DialogUnitsY(tpl.height));
+  m_units = DialogUnits(LettersWidth(QFontMetrics(font)), LabelLineHeight(font));
+  setFixedSize(m_units.X(tpl.width), m_units.Y(tpl.height));
 
   QAction* close = m_systemMenu->addAction(tr("Close"));
   connect(close, &QAction::triggered, this, [this] { m_dialog.OnSysCommand(ids::kCloseCommand); });
@@ -145,8 +143,8 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
     }
   }
   if (control.id != -1) widget->setObjectName(QString::number(control.id));
-  widget->setGeometry(DialogUnitsX(control.x), DialogUnitsY(control.y), DialogUnitsX(control.width),
-                      DialogUnitsY(control.height));
+  widget->setGeometry(m_units.X(control.x), m_units.Y(control.y), m_units.X(control.width),
+                      m_units.Y(control.height));
   if (control.kind == ControlKind::Icon || control.kind == ControlKind::Bitmap) {
     // A picture takes its own size, not the rectangle's, and stays under the controls it
     // overlaps so they can always be seen and clicked.
@@ -172,10 +170,6 @@ QWidget* QtDialogWindow::MakeControl(const ControlTemplate& control) {
   widget->setEnabled(!control.Has("disabled"));
   return widget;
 }
-
-int QtDialogWindow::DialogUnitsX(int units) const { return (units * m_baseX + 2) / 4; }
-
-int QtDialogWindow::DialogUnitsY(int units) const { return (units * m_baseY + 4) / 8; }
 
 int QtDialogWindow::Run(ModalRunner& runner) {
   const bool focusFirst = m_dialog.OnInitDialog();

@@ -7,6 +7,7 @@
 #include <QMap>
 
 #include "res/dialog_template.h"
+#include "res/dialog_units.h"
 #include "seam/dialog_events.h"
 #include "seam/dialog_window.h"
 
@@ -51,8 +52,6 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   QWidget* Item(int id) const;
   QWidget* MakeControl(const ControlTemplate& control);
   void ShowSystemMenu(const QPoint& at);
-  int DialogUnitsX(int units) const;
-  int DialogUnitsY(int units) const;
   int RunAsOwnWindow();
 
   DialogEvents& m_dialog;
@@ -60,8 +59,7 @@ class QtDialogWindow : public QDialog, public DialogWindow {
   QMap<int, QWidget*> m_items;
   QMap<unsigned, QTimer*> m_timers;
   QMenu* m_systemMenu;
-  int m_baseX = 0;
-  int m_baseY = 0;
+  DialogUnits m_units{0, 0};
   bool m_running = false;
   bool m_endRequested = false;
   int m_endCode = 0;

@@ -4,8 +4,8 @@
 
 # Installs what is missing, builds the game and runs every test: the style and licence
 # checks, the Windows build, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# the whole suite, and the Windows program and packages under Wine, each stage ending with
-# ctest's summary. It runs the same whatever build/ holds from before, and fails when a
+# the whole suite, the Windows program and packages under Wine, and the browser build played
+# in Chromium, each stage ending with ctest's summary. It runs the same whatever build/ holds from before, and fails when a
 # stage finds no tests.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -14,7 +14,7 @@ source "$(dirname "$0")/services.sh"
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi xdotool pulseaudio pulseaudio-utils sox strace
   x11-utils desktop-file-utils appstream make dpkg-dev file lintian reuse
-  g++-mingw-w64-x86-64-posix wine64 nsis unzip)
+  g++-mingw-w64-x86-64-posix wine64 nsis unzip emscripten chromium)
 install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 echo "== Style"
@@ -51,3 +51,16 @@ ctest --test-dir "$BUILD" --output-on-failure --no-tests=error -j2
 echo "== Windows under Wine"
 start_wine_prefix
 ctest --test-dir "$ROOT/build-windows" --output-on-failure --no-tests=error
+
+echo "== Browser"
+# Built as README says, then played in headless Chromium with the npm package the test
+# drives it with (npm comes with Node; Debian's own npm package is not needed).
+# emcc's tools run on the node on PATH, which finds Debian's acorn only through NODE_PATH.
+export NODE_PATH=/usr/share/nodejs
+# The generated assets are those the Windows build made natively above. The web benchmarks
+# (bench/measure_web.sh builds them) would add a slow link each.
+emcmake cmake -S "$ROOT" -B "$ROOT/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DQUELLABOX_NATIVE_ASSETS="$ROOT/build-windows/native-assets" -DQUELLABOX_BENCH=OFF
+cmake --build "$ROOT/build-web" -j"$(nproc)"
+(cd "$ROOT/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
+ctest --test-dir "$ROOT/build-web" --output-on-failure --no-tests=error

@@ -100,7 +100,7 @@ TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
   EXPECT_EQ(w.ItemText(kDisplay) + host.boxes.back(), "FINISHYou make the new highest score!");
 }
 
-TEST_F(GameTest, Random_ALongGameDrawsEachOfTheSixKeysAndNoOther) {
+TEST_F(GameTest, Random_ALongGameDrawsEachOfTheSixKeysAndNoOtherAndItsSpeedGoesBelowZero) {
   StartAndReachFirstTick(kRandomMode);
   std::set<std::string> drawn;
   for (int tick = 0; tick < 150; ++tick) {  // down to the 10 ms floor, over 40 s of play
@@ -109,6 +109,8 @@ TEST_F(GameTest, Random_ALongGameDrawsEachOfTheSixKeysAndNoOther) {
   }
   EXPECT_EQ(drawn, (std::set<std::string>{"A", "D", "J", "K", "L", "S"}));
   EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 10);
+  // The interval has no lower bound: the line shows it below zero, sign first.
+  EXPECT_EQ(w.ItemText(kSpeed), "Speed: -0.1450/s");
 }
 
 TEST_F(GameTest, Random_ARecordIsSavedOnlyOverALowerOneAndAFailureIsReported) {
