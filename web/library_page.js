@@ -31,16 +31,16 @@ mergeInto(LibraryManager.library, {
     chosenPath: '',
   },
 
-  page_measure_font: function(face, pixels, lettersWidth, lineHeight) {
-    var measured = QuellaboxDesktop.measure(UTF8ToString(face), pixels);
+  page_measure_font: function(family, pixels, lettersWidth, lineHeight) {
+    var measured = QuellaboxDesktop.measure(UTF8ToString(family), pixels);
     HEAP32[lettersWidth >> 2] = measured.lettersWidth;
     HEAP32[lineHeight >> 2] = measured.lineHeight;
   },
 
-  page_open_window: function(handle, owner, templateId, caption, face, fontPixels, width,
+  page_open_window: function(handle, owner, templateId, caption, family, fontPixels, width,
                              height) {
     QuellaboxDesktop.openWindow(handle, owner, templateId, UTF8ToString(caption),
-                                UTF8ToString(face), fontPixels, width, height);
+                                UTF8ToString(family), fontPixels, width, height);
   },
 
   page_add_control: function(handle, id, kind, caption, styles, x, y, width, height, resource,
@@ -78,8 +78,8 @@ mergeInto(LibraryManager.library, {
     QuellaboxDesktop.showItem(handle, id, show !== 0);
   },
 
-  page_set_item_font: function(handle, id, face, cellHeight) {
-    QuellaboxDesktop.setItemFont(handle, id, UTF8ToString(face), cellHeight);
+  page_set_item_font: function(handle, id, family, cellHeight) {
+    QuellaboxDesktop.setItemFont(handle, id, UTF8ToString(family), cellHeight);
   },
 
   page_append_menu: function(handle, command, text) {

@@ -9,13 +9,13 @@
 extern "C" {
 
 // The width of the 52 letters A-Z and a-z side by side and the line height, in pixels, of a
-// face at a pixel size, as the page lays the face out (with its fallback fonts).
-void page_measure_font(const char* face, int pixels, int* lettersWidth, int* lineHeight);
+// CSS font family at a pixel size, as the page lays it out.
+void page_measure_font(const char* family, int pixels, int* lettersWidth, int* lineHeight);
 
 // A window, hidden until shown, centred over the window `owner` (0: over the page); the
 // owner and everything below it take no input while it is open.
-void page_open_window(int handle, int owner, int templateId, const char* caption, const char* face,
-                      int fontPixels, int width, int height);
+void page_open_window(int handle, int owner, int templateId, const char* caption,
+                      const char* family, int fontPixels, int width, int height);
 // A control in template order, which is the tab order; rectangles in pixels.
 void page_add_control(int handle, int id, const char* kind, const char* caption, const char* styles,
                       int x, int y, int width, int height, int resource,
@@ -31,8 +31,8 @@ int page_item_check(int handle, int id);
 void page_set_item_check(int handle, int id, int state);
 void page_enable_item(int handle, int id, int enable);
 void page_show_item(int handle, int id, int show);
-// The largest pixel size of the face whose line is at most `cellHeight` pixels high.
-void page_set_item_font(int handle, int id, const char* face, int cellHeight);
+// The largest pixel size of the CSS font family whose line is at most `cellHeight` pixels high.
+void page_set_item_font(int handle, int id, const char* family, int cellHeight);
 void page_append_menu(int handle, unsigned command, const char* text);
 void page_set_icon(int handle, int iconId);
 

@@ -4,6 +4,7 @@
 #include "web/web_dialog_window.h"
 
 #include "res/dialog_units.h"
+#include "res/font_substitutes.h"
 #include "web/page.h"
 #include "web/page_text.h"
 
@@ -34,6 +35,20 @@ std::string Joined(const std::vector<std::string>& styles) {
   return joined;
 }
 
+// The CSS font family of a face the templates name: the face itself where the player has it,
+// then the fonts that stand in for it on the other hosts.
+std::string FontFamily(const std::string& face) {
+  std::string family = '"' + face + '"';
+  for (const FontSubstitute& substitute : FontSubstitutes()) {
+    if (substitute.face != face) continue;
+    for (const std::string& name : substitute.families) {
+      // A generic family is a keyword; a named one is quoted.
+      family += ", " + (name == "sans-serif" ? name : '"' + name + '"');
+    }
+  }
+  return family;
+}
+
 // A template's size in points as pixels at the page's 96 per inch, as the desktop rounds.
 int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
 
@@ -44,9 +59,10 @@ WebDialogWindow::WebDialogWindow(MessageLoop& loop, DialogEvents& dialog, const 
     : m_loop(loop), m_dialog(dialog), m_template(tpl), m_handle(loop.Add(*this)) {
   const int fontPixels = PointsToPixels(tpl.fontPoints);
   int lettersWidth = 0, lineHeight = 0;
-  page_measure_font(tpl.fontFace.c_str(), fontPixels, &lettersWidth, &lineHeight);
+  const std::string family = FontFamily(tpl.fontFace);
+  page_measure_font(family.c_str(), fontPixels, &lettersWidth, &lineHeight);
   const DialogUnits units(lettersWidth, lineHeight);
-  page_open_window(m_handle, owner, tpl.id, tpl.caption.c_str(), tpl.fontFace.c_str(), fontPixels,
+  page_open_window(m_handle, owner, tpl.id, tpl.caption.c_str(), family.c_str(), fontPixels,
                    units.X(tpl.width), units.Y(tpl.height));
   for (const ControlTemplate& c : tpl.controls) {
     page_add_control(m_handle, c.id, KindName(c.kind), c.caption.c_str(), Joined(c.styles).c_str(),
@@ -112,7 +128,7 @@ void WebDialogWindow::ShowItem(int id, bool show) {
 }
 
 void WebDialogWindow::SetItemFont(int id, const FontSpec& font) {
-  if (Has(id)) page_set_item_font(m_handle, id, font.face, font.height);
+  if (Has(id)) page_set_item_font(m_handle, id, FontFamily(font.face).c_str(), font.height);
 }
 
 void WebDialogWindow::SetTimer(unsigned id, int periodMs) {

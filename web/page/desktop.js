@@ -13,9 +13,6 @@ const QuellaboxDesktop = (() => {
   const IDOK = 1;
   const IDCANCEL = 2;
   const CLOSE_COMMAND = 0xf060;
-  // The templates ask for faces of a desktop that may not be here: CJK sans fonts stand in.
-  const FALLBACK_FACES = ['Microsoft YaHei', 'WenQuanYi Micro Hei', 'Noto Sans CJK SC',
-    'Source Han Sans SC'];
   const LETTERS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
 
   const queue = [];
@@ -69,28 +66,30 @@ const QuellaboxDesktop = (() => {
 
   // ---- Fonts and measures
 
-  function fontFamily(face) {
-    return [face, ...FALLBACK_FACES].map((name) => JSON.stringify(name)).join(', ') +
-      ', sans-serif';
-  }
-
-  // The width of the 52 letters side by side and the line height of a face at a pixel size,
-  // as the page lays them out, its fallback fonts included.
-  function measure(face, pixels) {
-    const span = element('span', 'probe', LETTERS);
-    span.style.fontFamily = fontFamily(face);
-    span.style.fontSize = pixels + 'px';
-    document.body.append(span);
-    const box = span.getBoundingClientRect();
-    span.remove();
-    return { lettersWidth: Math.round(box.width), lineHeight: Math.round(box.height) };
+  // The width of the 52 letters side by side and the line height of a CSS font family (the
+  // template's face and the fonts that stand in for it) at a pixel size, as the page lays
+  // them out. Each letter counts whole pixels, as a desktop's own measure does: fractional
+  // advances can round the average down a pixel and leave the templates' captions no room.
+  function measure(family, pixels) {
+    const probe = element('div', 'probe');
+    const spans = [...LETTERS].map((letter) => element('span', '', letter));
+    probe.append(...spans);
+    probe.style.fontFamily = family;
+    probe.style.fontSize = pixels + 'px';
+    document.body.append(probe);
+    const lettersWidth = spans.reduce((sum, span) =>
+      sum + Math.round(span.getBoundingClientRect().width), 0);
+    // The line as a label lays it out, the font's gap between lines included.
+    const lineHeight = Math.round(probe.getBoundingClientRect().height);
+    probe.remove();
+    return { lettersWidth, lineHeight };
   }
 
   // The largest pixel size whose line fits the cell height, as the desktop picks a font
   // asked for by its cell height.
-  function pixelsForCell(face, cellHeight) {
+  function pixelsForCell(family, cellHeight) {
     let pixels = cellHeight;
-    while (pixels > 1 && measure(face, pixels).lineHeight > cellHeight) --pixels;
+    while (pixels > 1 && measure(family, pixels).lineHeight > cellHeight) --pixels;
     return pixels;
   }
 
@@ -175,7 +174,7 @@ const QuellaboxDesktop = (() => {
     return bar;
   }
 
-  function openWindow(handle, owner, templateId, caption, face, fontPixels, width, height) {
+  function openWindow(handle, owner, templateId, caption, family, fontPixels, width, height) {
     const win = { handle, owner, controls: new Map(), timers: new Map(), menu: [],
       element: element('section', 'window'), lastFocus: null };
     win.element.hidden = true;
@@ -183,7 +182,7 @@ const QuellaboxDesktop = (() => {
     win.element.setAttribute('role', 'dialog');
     win.client = element('div', 'client');
     Object.assign(win.client.style, { width: width + 'px', height: height + 'px',
-      fontFamily: fontFamily(face), fontSize: fontPixels + 'px' });
+      fontFamily: family, fontSize: fontPixels + 'px' });
     win.element.append(captionBar(win, caption,
       () => post({ handle, kind: Event.Command, value: IDCANCEL })), win.client);
     win.onKey = windowKeys(win);
@@ -495,11 +494,11 @@ const QuellaboxDesktop = (() => {
     if (found) found.control.hidden = !show;
   }
 
-  function setItemFont(handle, id, face, cellHeight) {
+  function setItemFont(handle, id, family, cellHeight) {
     const found = item(handle, id);
     if (!found) return;
-    found.control.style.fontFamily = fontFamily(face);
-    found.control.style.fontSize = pixelsForCell(face, cellHeight) + 'px';
+    found.control.style.fontFamily = family;
+    found.control.style.fontSize = pixelsForCell(family, cellHeight) + 'px';
   }
 
   function appendMenu(handle, command, text) {
