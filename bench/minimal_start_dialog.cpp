@@ -12,28 +12,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSoundEffect>
+#include <QStringList>
 #include <QUrl>
 
 #include "res/dialog_template.h"
+#include "res/dialog_units.h"
+#include "res/font_substitutes.h"
 #include "seam/ids.h"
 
 namespace {
-
-constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-
-// A dialog unit is a quarter of the font's average letter width, an eighth of its height.
-class DialogUnits {
- public:
-  explicit DialogUnits(const QFontMetrics& metrics)
-      : m_baseX(metrics.horizontalAdvance(QLatin1String(kLetters)) / 52),
-        m_baseY(metrics.height()) {}
-  QRect Rect(int x, int y, int width, int height) const {
-    return {x * m_baseX / 4, y * m_baseY / 8, width * m_baseX / 4, height * m_baseY / 8};
-  }
-
- private:
-  int m_baseX, m_baseY;
-};
 
 QWidget* MakeControl(const ControlTemplate& control, QDialog& dialog) {
   const QString caption = QString::fromStdString(control.caption);
@@ -61,17 +48,24 @@ int main(int argc, char* argv[]) {
   const DialogTemplate& tpl = *FindDialogTemplate(ids::kStartDialog);
   QDialog dialog;
   dialog.setWindowTitle(QString::fromStdString(tpl.caption));
-  // The CJK sans font the game maps the template's face to on Linux.
-  QFont::insertSubstitution(QString::fromStdString(tpl.fontFace),
-                            QStringLiteral("WenQuanYi Micro Hei"));
+  // The fonts the game maps the templates' faces to on Linux.
+  for (const FontSubstitute& font : FontSubstitutes()) {
+    QStringList families;
+    for (const std::string& family : font.families) families << QString::fromStdString(family);
+    QFont::insertSubstitutions(QString::fromStdString(font.face), families);
+  }
   QFont font(QString::fromStdString(tpl.fontFace));
   font.setPointSize(tpl.fontPoints);
   dialog.setFont(font);
-  const DialogUnits units{QFontMetrics(font)};
-  dialog.setFixedSize(units.Rect(0, 0, tpl.width, tpl.height).size());
+  const QFontMetrics metrics(font);
+  const DialogUnits units(metrics.horizontalAdvance(QStringLiteral(
+                              "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                          metrics.lineSpacing());
+  dialog.setFixedSize(units.X(tpl.width), units.Y(tpl.height));
   for (const ControlTemplate& control : tpl.controls) {
     MakeControl(control, dialog)
-        ->setGeometry(units.Rect(control.x, control.y, control.width, control.height));
+        ->setGeometry(units.X(control.x), units.Y(control.y), units.X(control.width),
+                      units.Y(control.height));
   }
 
   QSoundEffect music;
