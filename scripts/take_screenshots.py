@@ -7,7 +7,7 @@ services.sh starts, and ImageMagick's import (Debian package imagemagick) takes 
 from the repository's root, after scripts/test.sh:
 
   source scripts/common.sh; source scripts/services.sh; start_test_services
-  /usr/bin/python3 scripts/take_screenshots.py build/tests/e2e/installed/lib/quellabox docs
+  /usr/bin/python3 scripts/take_screenshots.py build/tests/e2e/installed docs
 
 With no window manager the windows have no frame: the pictures show what is inside them.
 """
@@ -33,10 +33,13 @@ def capture(window, path):
 
 
 def main():
-    os.environ["QUELLABOX_INSTALLED"], out = sys.argv[1:3]
+    prefix, out = sys.argv[1:3]
+    os.environ["QUELLABOX_PREFIX"] = prefix
+    os.environ["QUELLABOX_INSTALLED"] = os.path.join(prefix, "lib", "quellabox")
     with contextlib.ExitStack() as stack:
         copy = desktop.Copy(stack.callback)
-        pathlib.Path(copy.program).with_name("best.data").write_bytes(b"12\0\0\0\0\0\0")
+        copy.best.parent.mkdir(parents=True)
+        copy.best.write_bytes(b"12\0\0\0\0\0\0")
         copy.start()
         capture(desktop.window(desktop.START), os.path.join(out, "start-dialog.png"))
         window = desktop.enter()

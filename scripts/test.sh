@@ -5,8 +5,8 @@
 # Installs what is missing, builds the game and runs every test: the style and licence
 # checks, the Windows build, the suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # the whole suite, the Windows program and packages under Wine, and the browser build played
-# in Chromium, each stage ending with ctest's summary. It runs the same whatever build/ holds from before, and fails when a
-# stage finds no tests.
+# in Chromium, each stage ending with ctest's summary. It runs the same whatever build/ holds
+# from before, and fails when a stage finds no tests.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/services.sh"
