@@ -17,14 +17,17 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format
   g++-mingw-w64-x86-64-posix wine64 nsis unzip emscripten chromium)
 install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-echo "== Style"
+# Each stage's header says how long the run has taken so far, so a slow stage shows in CI.
+stage() { echo "== $1 (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
+
+stage Style
 cd "$ROOT"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
-echo "== Licences"
+stage "Licences"
 reuse lint --quiet || reuse lint
 
-echo "== Windows build"
+stage "Windows build"
 # The whole game cross-built with MinGW-w64, as README says; its tests run last, under Wine.
 configure_and_build "$ROOT/build-windows" --toolchain "$ROOT/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DQUELLABOX_TESTS=ON -DQUELLABOX_BENCH=ON
@@ -33,7 +36,7 @@ start_test_services
 # The desktop is there now: the end-to-end tests must run, never skip.
 export QUELLABOX_REQUIRE_DESKTOP=1
 
-echo "== Sanitizers"
+stage "Sanitizers"
 # With Makefiles, CMake's default: unlike Ninja, they miss a file generated in one folder and
 # used in another unless a target-level dependency links the two.
 GENERATOR="Unix Makefiles" configure_and_build "$ROOT/build-asan-make" -DQUELLABOX_SANITIZE=ON \
@@ -43,16 +46,16 @@ ASAN_OPTIONS=detect_leaks=1 \
   ctest --test-dir "$ROOT/build-asan-make" --output-on-failure --no-tests=error -j2 \
   -LE "e2e|install"
 
-echo "== Tests"
+stage "Tests"
 # Asked for by name: scripts/play.sh configures the same folder without them.
 configure_and_build "$BUILD" -DQUELLABOX_TESTS=ON -DQUELLABOX_BENCH=ON
 ctest --test-dir "$BUILD" --output-on-failure --no-tests=error -j2
 
-echo "== Windows under Wine"
+stage "Windows under Wine"
 start_wine_prefix
 ctest --test-dir "$ROOT/build-windows" --output-on-failure --no-tests=error
 
-echo "== Browser"
+stage "Browser"
 # Built as README says, then played in headless Chromium with the npm package the test
 # drives it with (npm comes with Node; Debian's own npm package is not needed).
 # emcc's tools run on the node on PATH, which finds Debian's acorn only through NODE_PATH.
@@ -64,3 +67,4 @@ emcmake cmake -S "$ROOT" -B "$ROOT/build-web" -G Ninja -DCMAKE_BUILD_TYPE=Releas
 cmake --build "$ROOT/build-web" -j"$(nproc)"
 (cd "$ROOT/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 ctest --test-dir "$ROOT/build-web" --output-on-failure --no-tests=error
+stage Done
