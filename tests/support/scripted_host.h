@@ -56,8 +56,8 @@ class ScriptedHost : public Host {
   // The owner of each modal run and message box in order, by template ("129", "" for none),
   // and the caption of each message box.
   std::vector<std::string> owners, captions;
-  std::vector<std::string> opened, started;
-  std::vector<std::string> sounds;  // the paths played, "stop" for a stop
+  std::vector<std::string> started;  // the programs started
+  std::vector<std::string> sounds;   // the paths played, "stop" for a stop
   std::string executablePath = "/opt/quellabox/Quellabox";
   std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
   // The folders the system tells of: the program's may be written, the player's own one.
@@ -82,7 +82,7 @@ class ScriptedHost : public Host {
     chooserFolders.push_back(request.initialFolder);
     return fileToChoose;
   }
-  void ShellOpen(const std::string& target) override { opened.push_back(target); }
+  void ShellOpen(const std::string&) override {}
   void StartProgram(const std::string& path) override { started.push_back(path); }
   void PlayLooping(const std::string& path) override { sounds.push_back(path); }
   void StopSound() override { sounds.push_back("stop"); }
@@ -157,9 +157,9 @@ class ScriptedHost::Window : public DialogWindow {
   }
   // A command of the window's own menu: "Close", or one the dialog added.
   void ChooseFromMenu(unsigned command) {
-    const bool added = std::any_of(systemMenu.begin(), systemMenu.end(),
-                                   [command](const auto& item) { return item.first == command; });
-    if (!ended && (command == ids::kCloseCommand || added)) m_dialog.OnSysCommand(command);
+    if (!ended && (command == ids::kCloseCommand || systemMenu.count(command))) {
+      m_dialog.OnSysCommand(command);
+    }
   }
   int TimerPeriod(unsigned id) const {  // 0 when the timer does not run
     for (const Timer& timer : m_host.m_timers) {
@@ -167,11 +167,10 @@ class ScriptedHost::Window : public DialogWindow {
     }
     return 0;
   }
-  bool IsEnabled(int id) const { return At(id).enabled; }
 
   bool ended = false;
   int endCode = 0;
-  std::vector<std::pair<unsigned, std::string>> systemMenu;  // what the dialog added
+  std::map<unsigned, std::string> systemMenu;  // what the dialog added
 
   std::string ItemText(int id) const override { return At(id).text; }
   void SetItemText(int id, const std::string& text) override { At(id).text = text; }
@@ -191,9 +190,7 @@ class ScriptedHost::Window : public DialogWindow {
     m_host.RemoveTimers(&m_dialog);
     loop.reset();
   }
-  void AppendSystemMenu(unsigned commandId, const std::string& text) override {
-    systemMenu.emplace_back(commandId, text);
-  }
+  void AppendSystemMenu(unsigned id, const std::string& text) override { systemMenu[id] = text; }
   void SetIcon(int) override {}
   int TemplateId() const { return m_templateId; }
   // The window's modal loop, from the end of its OnInitDialog until it ends.
