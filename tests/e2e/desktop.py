@@ -104,22 +104,18 @@ def next_key(display, after):
 
 class Copy:
     """The installed tree (the program, its samples) copied into a new temporary folder with
-    a non-ASCII name; on_close(f, *args) cleans up. best is where that installed copy keeps
-    the player's best score."""
+    a non-ASCII name and started there, with settings and data of its own; on_close(f, *args)
+    cleans up. best is where that installed copy keeps the player's best score."""
 
     def __init__(self, on_close):
         self.root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-e2e-"))
         prefix = self.root / "für 游戏"
         shutil.copytree(os.environ["QUELLABOX_PREFIX"], prefix, symlinks=True)
-        self.folder = prefix / os.path.relpath(os.environ["QUELLABOX_INSTALLED"],
-                                               os.environ["QUELLABOX_PREFIX"])
-        self.program = str(self.folder / "Quellabox")
+        self.program = str(prefix / os.path.relpath(os.environ["QUELLABOX_INSTALLED"],
+                                                    os.environ["QUELLABOX_PREFIX"]) / "Quellabox")
         self.best = self.root / "data" / "Quellabox" / "Quellabox" / "best.data"
         on_close(shutil.rmtree, self.root)
         on_close(lambda: [os.kill(pid, signal.SIGKILL) for pid in self.pids()])  # runs first
-
-    def start(self):
-        # Settings and data of its own: the installed copy keeps best.data in this data folder.
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    XDG_CONFIG_HOME=str(self.root / "config"), XDG_DATA_HOME=str(self.root / "data"))
         self.process = subprocess.Popen([self.program], cwd=self.root, env=env)
