@@ -5,6 +5,7 @@
 
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -12,35 +13,27 @@ import tempfile
 import unittest
 
 from null_sink import RATE, NullSink
-from wine_desktop import WINE, Desktop, click, local_app_data, windows_path, x_icon_sizes
+from wine_desktop import WINE, Desktop, click, local_app_data
 from x_input import MAIN, MESSAGE, START, TIMEOUT, press, run, type_text, wait_until
 
 BUILD = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
 HELP_PICTURE = next((BUILD / "native-assets" / "res").glob("help*.bmp"), None)
 # Control ids of the game window.
-HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
-    1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1011, 1015)
+HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, KEY_FILE_INFO = (
+    1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1015)
 TRACK_SECONDS = 0.4  # the music the test writes: a tone, short so that its loop shows soon
 
 
-class Listener:
-    """Hears the null sink's recording a tenth of a second at a time, from where it last
-    stopped: how long the newest run of sound (or of silence) has lasted."""
-
-    SLICE = RATE // 10 * 2  # bytes
-
-    def __init__(self, sink):
-        self.sink, self.read, self.run = sink, 0, (None, 0)
-
-    def lasting(self, sounding, seconds):
-        """Waits until the music has been heard (or not) for that long without a break."""
-        def probe():
-            while self.sink.size() >= self.read + self.SLICE:
-                heard = max(map(abs, self.sink.samples(self.read, self.read + self.SLICE))) > 2000
-                self.read += self.SLICE
-                self.run = (heard, self.run[1] + 1 if heard == self.run[0] else 1)
-            return self.run[0] == sounding and self.run[1] >= seconds * 10
-        wait_until("%.1f s of %s" % (seconds, "music" if sounding else "silence"), probe)
+def heard(sink, sounding, seconds):
+    """Waits until each tenth of a second of the last `seconds` recorded holds music (or
+    silence)."""
+    tenth, tenths = RATE // 10 * 2, round(seconds * 10)  # bytes, how many
+    def probe():
+        end = sink.size() // tenth * tenth
+        return end >= tenth * tenths and all(
+            (max(map(abs, sink.samples(at, at + tenth))) > 2000) == sounding
+            for at in range(end - tenth * tenths, end, tenth))
+    wait_until("%.1f s of %s" % (seconds, "music" if sounding else "silence"), probe)
 
 
 class Play(unittest.TestCase):
@@ -48,8 +41,7 @@ class Play(unittest.TestCase):
     def start(self, folder, music, read_only=False, **environment):
         """The built game copied into a new folder of that name, started under Wine; gives
         the game window once Return on the start dialog's focused STRAT GAME opened it."""
-        root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-wine-"))
-        self.addCleanup(shutil.rmtree, root)
+        root = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory(prefix="quellabox-wine-")))
         self.folder = root / folder
         shutil.rmtree(local_app_data() / "Quellabox", ignore_errors=True)  # a record of its own
         self.folder.mkdir()
@@ -106,24 +98,25 @@ class Play(unittest.TestCase):
         subprocess.run(["sox", "-n", "-r22050", "-b16", folder / "tone.wav", "synth",
                         str(TRACK_SECONDS), "sine", "440", "gain", "-12"], check=True)
         sink = self.enterContext(NullSink(folder))
-        listener = Listener(sink)
         main = self.start("Spieler 玩家", (folder / "tone.wav").read_bytes(),
                           PULSE_SERVER=sink.env["PULSE_SERVER"])
         desktop = self.desktop
         # A window of its own, on the taskbar, with its icon; focus where a new window puts it.
         self.assertEqual((main["owner"], main["appwindow"]), (0, True))
-        self.assertEqual(sorted(x_icon_sizes(MAIN)), ["16 x 16", "32 x 32"])
+        icons = run("xprop", "-id", run("xdotool", "search", "--name", "^VANTOSH$").split()[0],
+                    "_NET_WM_ICON")  # the icons a taskbar gets for the window
+        self.assertEqual(sorted(re.findall(r"Icon \((\d+ x \d+)\)", icons)), ["16 x 16", "32 x 32"])
         self.assertEqual(desktop.focused(main), HOW_TO_PLAY)
         self.assertEqual([desktop.text(main, DISPLAY), desktop.control(main, INPUT)["enabled"],
                           desktop.control(main, 2)["visible"]], ["ARE YOU READY?", False, False])
 
         # The music from a folder named in any letters, looping past its end; its button stops
         # it and starts it again.
-        listener.lasting(True, 3 * TRACK_SECONDS)
+        heard(sink, True, 3 * TRACK_SECONDS)
         click(desktop.control(main, MUSIC))
-        listener.lasting(False, 1)
+        heard(sink, False, 1)
         click(desktop.control(main, MUSIC))
-        listener.lasting(True, 3 * TRACK_SECONDS)
+        heard(sink, True, 3 * TRACK_SECONDS)
 
         # The About item, last in the window's own menu (Alt+Space), opens over the window.
         press("alt+space")
@@ -154,7 +147,6 @@ class Play(unittest.TestCase):
         desktop.gone(really)
         self.record_of_two(main)
         self.assertEqual((self.folder / "best.data").read_bytes(), b"2\0\0\0\0\0\0\0")
-        self.assertEqual(desktop.text(main, BEST), "Best score: 2")
 
         # Fixed: a sample key file in a non-ASCII folder, chosen in the Open dialog and
         # named without its extension.
@@ -163,9 +155,9 @@ class Play(unittest.TestCase):
         shutil.copy(BUILD / "native-assets" / "examples" / "home_row.vts", keys)
         click(desktop.control(main, FIXED))
         self.assertEqual(desktop.window("Open")["owner"], main["window"])
-        type_text(windows_path(keys / "home_row"))
+        type_text("Z:" + str(keys / "home_row").replace("/", "\\"))  # Linux's root under Wine
         press("Return")
-        desktop.wait_text(main, KEY_FILE_INFO, "vts info: 0/8")
+        desktop.wait_text(main, KEY_FILE_INFO, "vts info: 0/8")  # the file is read: armed
         self.arm(main)
         self.type_keys(main, [lambda _, key=key: key for key in "asdfjkl"] + [lambda _: "semicolon"])
         desktop.wait_text(main, DISPLAY, "YOU WIN!")
@@ -181,7 +173,6 @@ class Play(unittest.TestCase):
         self.record_of_two(main)
         self.assertEqual((local_app_data() / "Quellabox" / "best.data").read_bytes(),
                          b"2\0\0\0\0\0\0\0")
-        self.assertFalse((self.folder / "best.data").exists())
 
         # Reset: this copy ends, a new one comes up with its start dialog; its EXIT ends it.
         click(self.desktop.control(main, RESET))

@@ -8,11 +8,10 @@ names the wine64 program and QUELLABOX_INSPECT win-inspect."""
 import json
 import os
 import pathlib
-import re
 import struct
 import subprocess
 
-from x_input import click_at, run, wait_until
+from x_input import click_at, wait_until
 
 WINE = os.environ.get("QUELLABOX_WINE", "wine64")
 TEMPLATES = pathlib.Path(__file__).resolve().parents[2] / "res" / "dialogs"
@@ -122,17 +121,6 @@ def bitmap_pixels(path):
 def click(control):
     left, top, right, bottom = control["rect"]
     click_at(left, top, right - left, bottom - top)
-
-
-def x_icon_sizes(caption):
-    """The sizes of the icons a taskbar gets for the window, from its X window."""
-    window = run("xdotool", "search", "--name", "^%s$" % caption).split()[0]
-    return re.findall(r"Icon \((\d+ x \d+)\)", run("xprop", "-id", window, "_NET_WM_ICON"))
-
-
-def windows_path(path):
-    """The path as a program under Wine names it: Linux's root is drive Z:."""
-    return "Z:" + str(path).replace("/", "\\")
 
 
 def local_app_data():
