@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -73,33 +72,26 @@ TEST_F(QtWindow, EnterClicksAFocusedButtonElseGivesOkAndItsMenuOpensWithAltSpace
 
 TEST_F(QtWindow, TimersArePreciseAndRestartWithTheNewPeriod) {
   window.SetTimer(1, 700);
+  window.SetTimer(1, 680);  // one timer: the end-to-end game would miss on a second one's ticks
   auto* timer = window.findChild<QTimer*>();
-  window.SetTimer(1, 680);
-  EXPECT_EQ(window.findChildren<QTimer*>().size(), 1);
-  EXPECT_EQ(timer->interval(), 680);
-  EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+  EXPECT_EQ(std::pair(timer->interval(), timer->timerType()), std::pair(680, Qt::PreciseTimer));
   window.KillTimer(1);
   EXPECT_FALSE(timer->isActive());
 }
 
-TEST(QtHostServices, TellInstalledCopiesTheirDataFolderAndSamplesAndSaveWhole) {
-  QStandardPaths::setTestModeEnabled(true);
+// An installed copy, its data folder and a save there: the end-to-end test.
+TEST(QtHostServices, TellWhereThePlayerMayWriteAndWhereTheSamplesAreAndSaveOnlyOverWhatWasRead) {
   QtHost host;
   TempDir own;
-  EXPECT_FALSE(host.IsInstalledCopy(own.Path()));  // an installed one: the end-to-end test
+  EXPECT_FALSE(host.IsInstalledCopy(own.Path()));
   EXPECT_EQ(std::pair(host.MayWriteIn(own.Path()), host.MayWriteIn("/nonexistent/quellabox/")),
             std::pair(true, false));
-  const std::string data = host.UserDataFolder();
   // The test binary lies in the build's bin/, beside its examples/.
   EXPECT_EQ(host.SampleFolder(),
             (QDir(QCoreApplication::applicationDirPath() + "/../examples").canonicalPath() + "/")
                 .toStdString());
-  // The data folder is made; a save over a record another copy wrote meanwhile is refused.
-  EXPECT_EQ(host.SaveFileAtomically(data + "best.data", "", "1"), SaveResult::Saved);
-  EXPECT_EQ(host.SaveFileAtomically(data + "best.data", "2", "3"), SaveResult::Changed);
-  QStandardPaths::setTestModeEnabled(false);
-
-  // A data folder that cannot be made: the save fails, and the game says so.
+  // A record another copy wrote since it was read stays; no data folder: the save fails.
+  EXPECT_EQ(host.SaveFileAtomically(own.Write("best.data", "1"), "2", "3"), SaveResult::Changed);
   qputenv("XDG_DATA_HOME", "/dev/null/data");
   EXPECT_EQ(host.SaveFileAtomically(host.UserDataFolder() + "best.data", "", "1"),
             SaveResult::Failed);
@@ -129,9 +121,8 @@ bool Fits(QWidget* widget) {
 // Whether a pixel of a picture is background, which a control may stand over.
 bool Blank(const QColor& pixel) { return pixel.alpha() == 0 || pixel == Qt::white; }
 
-// Every text of the window whole in its control, every picture whole inside the window, and
-// no control over a drawn part of a picture. `clipped`: controls that run past the window's
-// edge by design.
+// Every text whole in its control, every picture inside the window, no control over a drawn
+// part of a picture; `clipped`: controls that run past the window's edge by design.
 void ExpectShownWhole(QWidget* window, const std::string& name, std::set<int> clipped = {}) {
   const QList<QWidget*> controls = window->findChildren<QWidget*>();
   for (QWidget* control : controls) {

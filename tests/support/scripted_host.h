@@ -23,9 +23,8 @@
 #include "seam/dialog.h"
 #include "seam/ids.h"
 
-// The host for tests: a virtual clock, scripted answers for every modal run, and a record
-// of everything that would leave the process. Windows are made from the program's own
-// templates, and a dialog that speaks to a control its template lacks fails the test.
+// The host for tests: a virtual clock, scripted modal runs, a record of all that would leave
+// the process, and windows of the program's templates that fail a test on a missing control.
 class ScriptedHost : public Host {
  public:
   class Window;
@@ -53,8 +52,7 @@ class ScriptedHost : public Host {
 
   std::map<int, Script> modal;     // plays each dialog's modal run; it ends with kCancel after
   std::vector<std::string> boxes;  // the texts of the message boxes, in order
-  // The owner of each modal run and message box in order, by template ("129", "" for none),
-  // and the caption of each message box.
+  // The owner of each modal run and box, by template ("129", "" for none); each box's caption.
   std::vector<std::string> owners, captions;
   std::vector<std::string> started;  // the programs started
   std::vector<std::string> sounds;   // the paths played, "stop" for a stop
@@ -126,9 +124,8 @@ class ScriptedHost : public Host {
   std::vector<std::unique_ptr<Window>> m_windows;
 };
 
-// A dialog's window under the scripted host: the controls of its template as plain state,
-// driven by a test as a player drives the real window. Each move acts only where the real
-// window lets it.
+// A dialog's window under the scripted host: its template's controls as plain state, which a
+// test drives as a player drives the real window, and only where that window lets it.
 class ScriptedHost::Window : public DialogWindow {
  public:
   Window(ScriptedHost& host, int templateId, DialogEvents& dialog)
@@ -224,8 +221,7 @@ inline void ScriptedHost::NoteOwner() {
 }
 
 inline ScriptedHost::Window& ScriptedHost::Open(int templateId, DialogEvents& dialog) {
-  m_windows.push_back(std::make_unique<Window>(*this, templateId, dialog));
-  Window& window = *m_windows.back();
+  Window& window = *m_windows.emplace_back(std::make_unique<Window>(*this, templateId, dialog));
   dialog.AttachWindow(&window);
   dialog.OnInitDialog();
   if (!window.ended) window.loop.emplace(*this, window);

@@ -26,6 +26,13 @@ def wait_until(what, probe, between=lambda: None):
     raise AssertionError("waited %.0f s for %s (last error: %r)" % (TIMEOUT, what, last))
 
 
+def next_key(read, after, between=lambda: None):
+    """Waits until read() gives a key (a letter, perhaps marked) other than `after`."""
+    is_key = lambda shown: shown != after and len(shown.rstrip("*")) == 1 and not shown.isdigit()
+    return wait_until("a key after %r" % after, lambda: next(filter(is_key, [read()]), None),
+                      between)
+
+
 def run(*command):
     return subprocess.run(command, check=True, capture_output=True, text=True,
                           timeout=TIMEOUT).stdout
