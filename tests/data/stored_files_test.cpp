@@ -82,6 +82,7 @@ TEST(VtsMake, WritesWhatTheGameReadsBackRefusesTheRestAndWarnsOfFilesMadeElsewhe
       {"\xC0\xA1", "key 1 (byte 1 of the keys, 0xC0) is no UTF-8 character"},      // overlong
       {"\xED\xA0\x80", "key 1 (byte 1 of the keys, 0xED) is no UTF-8 character"},  // surrogate
       {"\xF4\x90\x80\x80", "key 1 (byte 1 of the keys, 0xF4) is no UTF-8 character"},
+      {"", "no keys given"},  // the command line refuses them before
   };
   for (const auto& [keys, why] : refused) EXPECT_EQ(MakeKeyFile(keys).refusal, why) << keys;
   // --info names the blanks, counts the keys no player can finish, and tells what the game

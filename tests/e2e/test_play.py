@@ -54,7 +54,6 @@ def window(caption, text=None):
 
 
 def click(accessible):
-    """A real left click in the middle of the control, where the screen shows it."""
     box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     x_input.click_at(box.x, box.y, box.width, box.height)
 

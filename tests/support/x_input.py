@@ -11,9 +11,9 @@ TIMEOUT = 20.0  # generous for two busy cores; a wait that holds ends at once
 START, MAIN, MESSAGE = "Game-start dialog   [game by orlavo]", "VANTOSH", "Quellabox"
 
 
-def wait_until(what, probe, between=lambda: None):
-    """Polls probe() until it gives something true (a raise is a no) and returns that;
-    between() runs before each try."""
+def wait_until(what, probe, between=lambda: None, every=0.01):
+    """Polls probe() every `every` seconds until it gives something true (a raise is a no)
+    and returns that; between() runs before each try."""
     end, last = time.monotonic() + TIMEOUT, None
     while time.monotonic() < end:
         between()
@@ -22,7 +22,7 @@ def wait_until(what, probe, between=lambda: None):
                 return value
         except Exception as error:  # pylint: disable=broad-except
             last = error
-        time.sleep(0.01)
+        time.sleep(every)
     raise AssertionError("waited %.0f s for %s (last error: %r)" % (TIMEOUT, what, last))
 
 

@@ -18,20 +18,17 @@ const START = 129;
 const ABOUT = 100;
 const id = { ok: 1, howTo: 1000, display: 1001, exit: 1002, music: 1003, random: 1005,
   fixed: 1006, input: 1007, reset: 1010, best: 1011, noSpeedChange: 1016, speed: 1017 };
-const RECORD_PATH = '/data/best.data';
 
 const site = process.env.QUELLABOX_SITE;
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'quellabox-web-'));
 const problems = []; // errors the pages report: a CSP violation is one
 
-async function until(read, accept, what, timeout = 10000) {
-  const deadline = Date.now() + timeout;
+async function until(read, accept, what) {
+  const deadline = Date.now() + 10000;
   for (;;) {
     const value = await read();
     if (accept(value)) return value;
-    if (Date.now() > deadline) {
-      assert.fail(`timed out waiting for ${what}; last seen ${JSON.stringify(value)}`);
-    }
+    assert.ok(Date.now() < deadline, `timed out waiting for ${what}; last ${JSON.stringify(value)}`);
     await new Promise((resolve) => setTimeout(resolve, 5));
   }
 }
@@ -131,7 +128,7 @@ function storedRecord(page, bytes) {
       const read = store.get(key);
       tx.oncomplete = () => resolve(read.result ? [...read.result] : null);
     };
-  }), [RECORD_PATH, bytes]);
+  }), ['/data/best.data', bytes]);
 }
 
 const bytesOf = (text) => [...Buffer.from(text, 'latin1')];

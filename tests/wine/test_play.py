@@ -24,7 +24,6 @@ WINE = os.environ.get("QUELLABOX_WINE", "wine64")
 TEMPLATES = pathlib.Path(__file__).resolve().parents[2] / "res" / "dialogs"
 BUILD = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
 HELP_PICTURE = next((BUILD / "native-assets" / "res").glob("help*.bmp"), None)
-# Control ids of the game window.
 HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, KEY_FILE_INFO = (
     1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1015)
 TRACK_SECONDS = 0.4  # the music the test writes: a tone, short so that its loop shows soon
@@ -64,7 +63,6 @@ class Desktop:
                 text is None or any(c["text"] == text for c in shown["children"]))), None))
 
     def now(self, window, template=None):
-        """The window as it is now."""
         return next(shown for shown in self.windows(template)
                     if shown["window"] == window["window"])
 
@@ -133,7 +131,6 @@ def click(control):
 
 
 def local_app_data():
-    """The %LOCALAPPDATA% of the Wine prefix's user."""
     users = pathlib.Path(os.environ["WINEPREFIX"], "drive_c", "users")
     return next(path for path in users.glob("*/AppData/Local") if path.parts[-3] != "Public")
 
@@ -184,7 +181,6 @@ class Play(unittest.TestCase):
         return self.desktop.window(MAIN)
 
     def arm(self, main):
-        """Arms Random mode and clicks into the input box."""
         click(self.desktop.control(main, RANDOM))
         wait_until("the input box to open", lambda: self.desktop.control(main, INPUT)["enabled"])
         click(self.desktop.control(main, INPUT))
@@ -217,8 +213,7 @@ class Play(unittest.TestCase):
         self.assertEqual([desktop.text(main, DISPLAY), desktop.control(main, INPUT)["enabled"],
                           desktop.control(main, 2)["visible"]], ["ARE YOU READY?", False, False])
 
-        # The music from a folder named in any letters, looping past its end; its button stops
-        # it and starts it again.
+        # The music from a folder named in any letters loops; its button stops and restarts it.
         heard(sink, True, 3 * TRACK_SECONDS)
         click(desktop.control(main, MUSIC))
         heard(sink, False, 1)
@@ -255,8 +250,7 @@ class Play(unittest.TestCase):
         self.record_of_two(main)
         self.assertEqual((self.folder / "best.data").read_bytes(), b"2\0\0\0\0\0\0\0")
 
-        # Fixed: a sample key file in a non-ASCII folder, chosen in the Open dialog and
-        # named without its extension.
+        # Fixed: a sample in a non-ASCII folder, named in the Open dialog without its extension.
         keys = self.folder.parent / "für 游戏"
         keys.mkdir()
         shutil.copy(BUILD / "native-assets" / "examples" / "home_row.vts", keys)
