@@ -92,10 +92,10 @@ TEST_F(GameTest, Random_AWholeGameFromTheArmingToARecord) {
 
   // The record is saved, then announced over the missed key: the filler stays.
   Strings underTheMessage;
-  host.AnswerBox([&](const std::string& text) {
+  host.answerBox = [&](const std::string& text) {
     underTheMessage = {text, w->ItemText(kDisplay), dir.Read("best.data").substr(0, 1)};
     return kOk;
-  });
+  };
   EXPECT_EQ(TypeAndTick("dd"), "FINISH");
   EXPECT_EQ(underTheMessage, (Strings{"You make the new highest score!", "D", "4"}));
   EXPECT_EQ(Texts({kTip, kInput, kBest}),
@@ -294,11 +294,11 @@ TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy)
       CGameDialog& game = games.back();
       window.Click(kRandomMode);
       window.Focus(kInput);
-      host.AnswerBox([&](const std::string& text) {
+      host.answerBox = [&, answer](const std::string& text) {
         host.Advance(1000);
         EXPECT_EQ(text + " " + window.ItemText(kDisplay), "Really? 2");
         return answer;
-      });
+      };
       way == int(kCloseCommand) ? window.ChooseFromMenu(way) : game.OnCommand(way);
       EXPECT_EQ(window.ended, answer == kOk);
       game.OnCommand(kOk);  // Enter in the input box or on a check box: at once, unasked

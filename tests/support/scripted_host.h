@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -29,7 +28,6 @@ class ScriptedHost : public Host {
  public:
   class Window;
   using Script = std::function<void(Window&)>;
-  using BoxScript = std::function<int(const std::string& text)>;
 
   // Virtual time: due ticks fire in time order, ties in the order the timers were set.
   void Advance(int ms) {
@@ -45,13 +43,12 @@ class ScriptedHost : public Host {
     }
     m_now = std::max(m_now, target);  // a script inside a tick may have let more time pass
   }
-  // Answers for message boxes in order; with none queued a box answers kOk.
-  void AnswerBox(BoxScript script) { m_boxes.push_back(script); }
   // Makes the dialog's window and runs OnInitDialog; the test plays on the window.
   Window& Open(CDialog& dialog) { return Open(dialog.TemplateId(), dialog); }
 
   std::map<int, Script> modal;     // plays each dialog's modal run; it ends with kCancel after
   std::vector<std::string> boxes;  // the texts of the message boxes, in order
+  std::function<int(const std::string& text)> answerBox;  // each box's answer; none: kOk
   // The owner of each modal run and box, by template ("129", "" for none); each box's caption.
   std::vector<std::string> owners, captions;
   std::vector<std::string> started;  // the programs started
@@ -71,10 +68,7 @@ class ScriptedHost : public Host {
     NoteOwner();
     captions.push_back(caption);
     boxes.push_back(text);
-    if (m_boxes.empty()) return ids::kOk;
-    const BoxScript answer = m_boxes.front();
-    m_boxes.pop_front();
-    return answer(text);
+    return answerBox ? answerBox(text) : ids::kOk;
   }
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override {
     chooserFolders.push_back(request.initialFolder);
@@ -120,7 +114,6 @@ class ScriptedHost : public Host {
 
   std::int64_t m_now = 0;
   std::vector<Timer> m_timers;
-  std::deque<BoxScript> m_boxes;
   std::vector<std::unique_ptr<Window>> m_windows;
 };
 
