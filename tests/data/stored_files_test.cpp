@@ -16,7 +16,6 @@
 #include "data/key_file.h"
 #include "data/key_file_writer.h"
 #include "tests/support/temp_dir.h"
-#include "vts_make/key_file_info.h"
 
 using namespace std::string_literals;
 
@@ -64,7 +63,7 @@ TEST(KeyBytes, APlayerCanFinishEveryKeyButControlCharactersANoBreakSpaceAndASoft
   }
 }
 
-TEST(VtsMake, WritesWhatTheGameReadsBackRefusesTheRestAndWarnsOfFilesMadeElsewhere) {
+TEST(VtsMake, WritesWhatTheGameReadsBackAndRefusesTheRest) {
   TempDir dir;
   const std::pair<std::string, std::string> read[] = {{"é1 ", "\xE9\x31 "},
                                                       {std::string(20, 'x'), std::string(20, 'x')}};
@@ -85,16 +84,6 @@ TEST(VtsMake, WritesWhatTheGameReadsBackRefusesTheRestAndWarnsOfFilesMadeElsewhe
       {"", "no keys given"},  // the command line refuses them before
   };
   for (const auto& [keys, why] : refused) EXPECT_EQ(MakeKeyFile(keys).refusal, why) << keys;
-  // --info names the blanks, counts the keys no player can finish, and tells what the game
-  // reads otherwise: a count above the keys, a 0x1A.
-  const KeyFileInfo info = DescribeKeyFile(dir.Write("k.vts", "9       a\tb \x85\x1A\x63"));
-  EXPECT_EQ(info.keys, (std::vector<std::string>{"A", "Tab", "B", "Space", "0x85"}));
-  EXPECT_EQ(info.warnings,
-            (std::vector<std::string>{
-                "the count is 9 but the game gets 5 keys",
-                "key 2 is the byte 0x09 (Tab), which only Tab would type, but Tab moves the "
-                "focus; 1 more key after it no player can finish either",
-                "the byte 0x1A at byte 14 ends the file for the game, at key 6"}));
 }
 
 }  // namespace
