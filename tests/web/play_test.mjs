@@ -28,7 +28,7 @@ async function until(read, accept, what) {
   for (;;) {
     const value = await read();
     if (accept(value)) return value;
-    assert.ok(Date.now() < deadline, `timed out waiting for ${what}; last ${JSON.stringify(value)}`);
+    assert.ok(Date.now() < deadline, `timed out for ${what}; last ${JSON.stringify(value)}`);
     await new Promise((resolve) => setTimeout(resolve, 5));
   }
 }

@@ -50,7 +50,8 @@ class Desktop:
         self.inspector.stdin.flush()
         records = [json.loads(line) for line in  # "" when it ended, which no JSON reads
                    iter(self.inspector.stdout.readline, '{"done":true}\n')]
-        windows = {r["window"]: dict(r, controls={}, children=[]) for r in records if "caption" in r}
+        windows = {r["window"]: dict(r, controls={}, children=[]) for r in records
+                   if "caption" in r}
         for control in (record for record in records if "control" in record):
             windows[control["window"]]["controls"][control["control"]] = control
             windows[control["window"]]["children"].append(control)
@@ -152,7 +153,8 @@ class Play(unittest.TestCase):
     def start(self, folder, music, read_only=False, **environment):
         """The built game copied into a new folder of that name, started under Wine; gives
         the game window once Return on the start dialog's focused STRAT GAME opened it."""
-        root = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory(prefix="quellabox-wine-")))
+        root = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory(
+            prefix="quellabox-wine-")))
         self.folder = root / folder
         shutil.rmtree(local_app_data() / "Quellabox", ignore_errors=True)  # a record of its own
         self.folder.mkdir()
