@@ -9,7 +9,6 @@
 #include <optional>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "data/best_score_file.h"
 #include "data/key_bytes.h"
