@@ -38,6 +38,11 @@ ROWS = [
     ([VTS, "--info", "missing.vts"], 1, "vts-make: missing.vts: No such file or directory"),
     ([VTS, "--info", "words.vts"], 0, "count: 0", "keys (0): none",
      "warning: the count field holds no number, so the game plays no keys"),
+    # It names the blanks, counts the keys no player can finish, and tells what the game reads.
+    ([VTS, "--info", "odd.vts"], 0, "count: 9", "keys (5): A Tab B Space 0x85",
+     "warning: the count is 9 but the game gets 5 keys", "warning: key 2 is the byte 0x09 (Tab), "
+     "which only Tab would type, but Tab moves the focus; 1 more key after it no player can "
+     "finish either", "warning: the byte 0x1A at byte 14 ends the file for the game, at key 6"),
 ]
 
 
@@ -48,6 +53,7 @@ class CommandLines(unittest.TestCase):
         self.addCleanup(subprocess.run, ["rm", "-rf", str(folder)])
         (folder / "seven.vts").write_bytes(b"1234567")
         (folder / "words.vts").write_bytes(b"keys:   asdf")
+        (folder / "odd.vts").write_bytes(b"9       a\tb \x85\x1ac")
         env = {name: value for name, value in os.environ.items()
                if name not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
         for command, status, *starts in ROWS:
@@ -58,7 +64,7 @@ class CommandLines(unittest.TestCase):
                                                     zip(lines, starts)]), (status, starts))
         # Refused keys wrote nothing; the keys after "--" are the last ones written.
         self.assertEqual(sorted(path.name for path in folder.iterdir()),
-                         ["k.vts", "seven.vts", "words.vts"])
+                         ["k.vts", "odd.vts", "seven.vts", "words.vts"])
         self.assertEqual((folder / "k.vts").read_bytes(), b"3\0\0\0\0\0\0\0-\xe9 ")
 
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <optional>
 #include <set>
 #include <string>
@@ -16,46 +17,44 @@
 using Strings = std::vector<std::string>;
 using namespace ids;
 
-// The main window on the scripted host, opened as a player who chose "STRAT GAME", with
-// the executable (and so best.data) in a folder of the test's own. Time starts at 0.
+// Main windows on the scripted host, the first opened as a player who chose "STRAT GAME",
+// with the executable (and so best.data) in a folder of the test's own. Time starts at 0.
 class GameTest : public ::testing::Test {
  protected:
-  GameTest() : w((host.executablePath = dir.Path() + "Quellabox", OpenGame(dlg))) {}
-
-  // Opens a main window as a player who starts the game, or leaves the start dialog.
-  ScriptedWindow& OpenGame(CGameDialog& dialog, bool start = true) {
-    host.modal[kStartDialog] = [start](ScriptedWindow& w) {
-      w.Click(start ? kOk : kCancel);  // STRAT GAME or EXIT
-    };
-    return host.Open(dialog);
+  GameTest() {
+    host.executablePath = dir.Path() + "Quellabox";
+    Open();
   }
 
+  // Opens another main window, its start dialog played by `start`; the helpers play on it.
+  ScriptedWindow& Open(ScriptedHost::Script start = [](ScriptedWindow& s) { s.Click(kOk); }) {
+    host.modal[kStartDialog] = start;
+    return *(w = &host.Open(games.emplace_back(host)));
+  }
   Strings Texts(std::vector<int> ids) {
     Strings texts;
-    for (int id : ids) texts.push_back(w.ItemText(id));
+    for (int id : ids) texts.push_back(w->ItemText(id));
     return texts;
   }
-  // Arms with the button, clicks into the box and lets the countdown run to the first key.
   void StartAndReachFirstTick(int modeButton) {
-    w.Click(modeButton);
-    w.Focus(kInput);
+    w->Click(modeButton);
+    w->Focus(kInput);
     host.Advance(2000);
-    host.Advance(w.TimerPeriod(GameTimer()));
+    host.Advance(w->TimerPeriod(GameTimer()));
   }
-  unsigned GameTimer() const { return w.TimerPeriod(TIMER_FIXED) ? TIMER_FIXED : TIMER_RANDOM; }
+  unsigned GameTimer() const { return w->TimerPeriod(TIMER_FIXED) ? TIMER_FIXED : TIMER_RANDOM; }
   // Types the text, lets the game timer tick once and gives the display then.
   std::string TypeAndTick(const std::string& text) {
-    w.Type(kInput, text);
-    host.Advance(w.TimerPeriod(GameTimer()));
-    return w.ItemText(kDisplay);
+    w->Type(kInput, text);
+    host.Advance(w->TimerPeriod(GameTimer()));
+    return w->ItemText(kDisplay);
   }
-  // The key on display as a player types it, in lower case.
-  std::string ShownKey() { return std::string(1, char(std::tolower(w.ItemText(kDisplay)[0]))); }
+  std::string ShownKey() { return std::string(1, char(std::tolower(w->ItemText(kDisplay)[0]))); }
 
   TempDir dir;
   ScriptedHost host;
-  CGameDialog dlg{host};
-  ScriptedWindow& w;
+  std::deque<CGameDialog> games;
+  ScriptedWindow* w = nullptr;
 };
 
 namespace {
@@ -64,146 +63,103 @@ namespace {
 // ticks of a 700 ms game fall at 2700, 3380, 4040, 4680 and 5300 ms.
 constexpr std::int64_t kPinnedEpoch = 1700000521;
 
-TEST_F(GameTest, Random_AWholeGameFromTheFirstKeyToARecord) {
+TEST_F(GameTest, Random_AWholeGameFromTheArmingToARecord) {
   host.calendarEpoch = kPinnedEpoch;
   dir.Write("best.data", std::string("3\0\xAA\xBB\0\0\0\0", 8));
-  w.Click(kRandomMode);
-  w.Focus(kInput);
+  w->Click(kRandomMode);
+  EXPECT_EQ(Texts({kInput, kTip, kMode}),
+            (Strings{"Click me", "Click the control.", "Mode:Random"}));
+  w->Type(kInput, "a");
+  w->Click(kHellMode);  // both set back by the next countdown tick: the game keeps its start
   host.Advance(2000);
-  w.Type(kInput, "s");  // typed while "1" is shown: discarded, never judged
+  EXPECT_EQ(Texts({kDisplay, kInput}), (Strings{"1", ""}));
+  EXPECT_EQ(w->ItemCheck(kHellMode), 0);
+  w->Type(kInput, "s");  // a second focus starts nothing; typed while "1" shows: never judged
   host.Advance(700);
   EXPECT_EQ(Texts({kDisplay, kTip, kInput, kSpeed}),
             (Strings{"A", "Your score: 0", "", "Speed: 0.6800/s"}));
+  EXPECT_EQ(w->TimerPeriod(TIMER_COUNTDOWN), 0);
 
   // Lower-case hits; one key within a second alternates with its marker; the score line
   // shows the hits counted before each tick.
   Strings shown;
   for (const char* typed : {"a", "A", "a", "a"}) {
     shown.push_back(TypeAndTick(typed));
-    shown.push_back(w.ItemText(kTip));
+    shown.push_back(w->ItemText(kTip));
   }
   EXPECT_EQ(shown, (Strings{"A*", "Your score: 0", "A", "Your score: 1", "A*", "Your score: 2", "D",
                             "Your score: 3"}));
 
   // The record is saved, then announced over the missed key: the filler stays.
   Strings underTheMessage;
-  host.AnswerBox([&](const std::string& text) {
-    underTheMessage = {text, w.ItemText(kDisplay), dir.Read("best.data").substr(0, 1)};
+  host.answerBox = [&](const std::string& text) {
+    underTheMessage = {text, w->ItemText(kDisplay), dir.Read("best.data").substr(0, 1)};
     return kOk;
-  });
+  };
   EXPECT_EQ(TypeAndTick("dd"), "FINISH");
   EXPECT_EQ(underTheMessage, (Strings{"You make the new highest score!", "D", "4"}));
   EXPECT_EQ(Texts({kTip, kInput, kBest}),
             (Strings{"Your score: 4\nSELECT ONE MODE TO PLAY AGAIN", "", "Best score: 4"}));
   EXPECT_EQ(dir.Read("best.data"), std::string("4\0\xAA\xBB\0\0\0\0", 8));
-  host.Advance(5000);
-  EXPECT_EQ(w.ItemText(kDisplay) + host.boxes.back(), "FINISHYou make the new highest score!");
+  EXPECT_EQ(w->TimerPeriod(TIMER_RANDOM), 0);
 }
 
 TEST_F(GameTest, Random_ALongGameDrawsEachOfTheSixKeysAndNoOtherAndItsSpeedGoesBelowZero) {
   StartAndReachFirstTick(kRandomMode);
   std::set<std::string> drawn;
   for (int tick = 0; tick < 150; ++tick) {  // down to the 10 ms floor, over 40 s of play
-    drawn.insert(w.ItemText(kDisplay).substr(0, 1));
+    drawn.insert(w->ItemText(kDisplay).substr(0, 1));
     TypeAndTick(ShownKey());
   }
   EXPECT_EQ(drawn, (std::set<std::string>{"A", "D", "J", "K", "L", "S"}));
-  EXPECT_EQ(w.TimerPeriod(TIMER_RANDOM), 10);
+  EXPECT_EQ(w->TimerPeriod(TIMER_RANDOM), 10);
   // The interval has no lower bound: the line shows it below zero, sign first.
-  EXPECT_EQ(w.ItemText(kSpeed), "Speed: -0.1450/s");
+  EXPECT_EQ(w->ItemText(kSpeed), "Speed: -0.1450/s");
 }
 
-TEST_F(GameTest, Random_ARecordIsSavedOnlyOverALowerOneAndAFailureIsReported) {
+TEST_F(GameTest, Random_ARecordIsKeptWhereThePlayerMayWriteOverALowerOneOrAFailureIsSaid) {
   struct Ending {
-    const char* stored;     // best.data as the game of two hits ends
+    bool installed, mayWriteBeside, dataFolder, failSaves;
+    const char* beside;     // best.data beside the program at the start
     const char* meanwhile;  // what another copy writes between the read and the save
-    bool failSaves;
-    Strings boxes;
-    std::string file;  // best.data afterwards
-  };
-  const Strings record = {"You make the new highest score!"};
-  const Ending endings[] = {
-      {"2", nullptr, false, {}, "2"},  // an equal score is no record
-      {"1", nullptr, true, {record[0], "The best score could not be saved."}, "1"},
-      {"1", "5", false, {}, "5"},  // read again: no longer a record
-      {"1", "0", false, record, std::string("2\0\0\0\0\0\0\0", 8)},
-  };
-  for (const Ending& ending : endings) {
-    SCOPED_TRACE(ending.file);
-    dir.Write("best.data", ending.stored);
-    host.failSaves = ending.failSaves;
-    host.beforeSave = nullptr;
-    if (ending.meanwhile) host.beforeSave = [&] { dir.Write("best.data", ending.meanwhile); };
-    const std::size_t before = host.boxes.size();
-    StartAndReachFirstTick(kRandomMode);
-    TypeAndTick(ShownKey());
-    TypeAndTick(ShownKey());
-    EXPECT_EQ(TypeAndTick("?"), "FINISH");
-    EXPECT_EQ(Strings(host.boxes.begin() + long(before), host.boxes.end()), ending.boxes);
-    EXPECT_EQ(dir.Read("best.data"), ending.file);
-  }
-  EXPECT_EQ(w.ItemText(kBest), "Best score: 2");  // shown also when it could not be saved
-}
-
-// Where the record lives, decided once for every host from what the host tells of folders.
-TEST(DataFolder, BesideAPlayersOwnFolderElseInTheirDataFolderWhereAnOldRecordMovesOnce) {
-  struct Place {
-    bool installed, mayWriteBeside, userDataFolder;
-    const char* besideAtStart;     // a record beside the program before it starts
-    const char* bestLineAtStart;   // shown once the game window is open
-    std::string besideAfter, own;  // the records after a game of one hit
+    Strings after;          // best.data beside the program and in the data folder, the best line
     Strings boxes;
   };
   const std::string record = "You make the new highest score!";
   const std::string unsaved = "The best score could not be saved.";
-  const Place places[] = {
-      {false, true, true, "", "Best score: ", "1", "", {record}},
-      {false, false, true, "", "Best score: ", "", "1", {record}},
-      {true, true, true, "", "Best score: ", "", "1", {record}},  // though root may write there
-      {true, true, true, "7", "Best score: 7", "", "7", {}},      // an earlier version's record
-      {true, true, false, "", "Best score: ", "", "", {record, unsaved}},  // no data folder
+  const Ending endings[] = {
+      {false, true, true, false, "2", nullptr, {"2", "", "Best score: 2"}, {}},  // equal: none
+      {false, true, true, true, "1", nullptr, {"1", "", "Best score: 2"}, {record, unsaved}},
+      {false, true, true, false, "1", "5", {"5", "", "Best score: 1"}, {}},  // read again
+      {false, true, true, false, "1", "0", {"2", "", "Best score: 2"}, {record}},
+      {false, false, true, false, "", nullptr, {"", "2", "Best score: 2"}, {record}},
+      // Installed, though root may write beside it; an earlier version's record; no data folder.
+      {true, true, true, false, "", nullptr, {"", "2", "Best score: 2"}, {record}},
+      {true, true, true, false, "7", nullptr, {"", "7", "Best score: 7"}, {}},
+      {true, true, false, false, "", nullptr, {"", "", "Best score: 2"}, {record, unsaved}},
   };
-  for (const Place& place : places) {
-    SCOPED_TRACE(::testing::PrintToString(place.boxes));
+  for (const Ending& ending : endings) {
+    SCOPED_TRACE(::testing::PrintToString(ending.after) + ::testing::PrintToString(ending.boxes));
     TempDir program, own;
-    if (*place.besideAtStart) program.Write("best.data", place.besideAtStart);
-    ScriptedHost host;
+    if (*ending.beside) program.Write("best.data", ending.beside);
     host.executablePath = program.Path() + "Quellabox";
-    host.installedCopy = place.installed;
-    host.mayWriteBeside = place.mayWriteBeside;
-    host.userDataFolder = place.userDataFolder ? own.Path() : "";
-    host.modal[kStartDialog] = [](ScriptedWindow& start) { start.Click(kOk); };
-    CGameDialog game(host);
-    ScriptedWindow& w = host.Open(game);
-    EXPECT_EQ(w.ItemText(kBest), place.bestLineAtStart);
-    w.Click(kRandomMode);
-    w.Focus(kInput);
-    host.Advance(2700);
-    w.Type(kInput, std::string(1, char(std::tolower(w.ItemText(kDisplay)[0]))));
-    host.Advance(w.TimerPeriod(TIMER_RANDOM));
-    w.Type(kInput, "?");
-    host.Advance(w.TimerPeriod(TIMER_RANDOM));
-    EXPECT_EQ(Strings({program.Read("best.data").c_str(), own.Read("best.data").c_str()}),
-              Strings({place.besideAfter, place.own}));
-    EXPECT_EQ(host.boxes, place.boxes);
+    host.installedCopy = ending.installed;
+    host.mayWriteBeside = ending.mayWriteBeside;
+    host.userDataFolder = ending.dataFolder ? own.Path() : "";
+    host.failSaves = ending.failSaves;
+    host.beforeSave = nullptr;
+    if (ending.meanwhile) host.beforeSave = [&] { program.Write("best.data", ending.meanwhile); };
+    const std::size_t before = host.boxes.size();
+    Open();
+    StartAndReachFirstTick(kRandomMode);
+    TypeAndTick(ShownKey());
+    TypeAndTick(ShownKey());
+    EXPECT_EQ(TypeAndTick("?"), "FINISH");
+    EXPECT_EQ(Strings({program.Read("best.data").c_str(), own.Read("best.data").c_str(),
+                       w->ItemText(kBest)}),
+              ending.after);
+    EXPECT_EQ(Strings(host.boxes.begin() + long(before), host.boxes.end()), ending.boxes);
   }
-}
-
-// What opens belongs to the newest window whose loop runs, and every box carries the
-// program's name.
-TEST(Owners, TheStartDialogHasNoneWhatOpensLaterBelongsToTheWindowItOpensFrom) {
-  ScriptedHost host;
-  host.executablePath = "/nonexistent/v1.2/Quellabox.exe";
-  host.modal[kStartDialog] = [](ScriptedWindow& start) {
-    start.Click(kAbout);
-    start.Click(kOk);
-  };
-  CGameDialog game(host);
-  ScriptedWindow& w = host.Open(game);
-  w.ChooseFromMenu(kAboutCommand);
-  w.Click(kExit);
-  EXPECT_EQ(host.owners, (Strings{"", "129", "102", "102"}));
-  EXPECT_EQ(host.captions, Strings{"Quellabox"});
 }
 
 TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
@@ -226,11 +182,8 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
       {"00000002\xFF\x61", {"ÿ", "Ÿ", "FINISH"}, "0/2"},  // Ÿ is outside Latin-1: no key
       {std::string("5\0\0\0\0\0\0\0ab", 10), {"A", "a", "B", "b", "FINISH"}, "2/5"},
       {std::string("   5    ab\0cd", 13), {"A", "a", "B", "b", "FINISH"}, "2/5"},
-      {"00000003a\r\nb", {"A", "a", "\n", "\n", "B", "b", "YOU WIN!"}, "3/3"},
-      {"00000003a\rb", {"A", "a", "\r", "\r", "B", "b", "YOU WIN!"}, "3/3"},  // a lone CR stays
-      {"00000003ab\x1A\x63", {"A", "a", "B", "b", "FINISH"}, "2/3"},
-      {"-3      abc", {"FINISH"}, "0/-3"},
-      {"no digit", {"FINISH"}, "0/0"},
+      {"00000003a\rb", {"A", "a", "\r", "\r", "B", "b", "YOU WIN!"}, "3/3"},  // a lone CR is a key
+      {"-3      abc", {"FINISH"}, "0/-3"},  // a count below 1: no keys
       // Changed after the first tick: the new file's key at the score's index follows.
       {"00000003aab", {"A", "a", "Y", "y", "YOU WIN!"}, "2/2", "00000002xy"},
       {"00000003abc", {"A", "a", "FINISH"}, "1/0", ""},
@@ -239,13 +192,13 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
   for (const Game& game : games) {
     SCOPED_TRACE(::testing::PrintToString(game.file));
     host.fileToChoose = dir.Write("k.vts", game.file);
-    w.Click(kFixedMode);
+    w->Click(kFixedMode);
     if (!game.fileAfterFirstTick) {
-      EXPECT_EQ(w.ItemText(kKeyFileInfo), "vts info: 0/" + std::string(game.progress).substr(2));
+      EXPECT_EQ(w->ItemText(kKeyFileInfo), "vts info: 0/" + std::string(game.progress).substr(2));
     }
-    w.Focus(kInput);
+    w->Focus(kInput);
     host.Advance(2700);
-    EXPECT_EQ(w.ItemText(kDisplay), game.shown[0]);
+    EXPECT_EQ(w->ItemText(kDisplay), game.shown[0]);
     if (game.fileAfterFirstTick) dir.Write("k.vts", *game.fileAfterFirstTick);
     for (std::size_t i = 1; i < game.shown.size(); i += 2) {
       EXPECT_EQ(TypeAndTick(game.shown[i]), game.shown[i + 1]) << game.shown[i];
@@ -255,7 +208,7 @@ TEST_F(GameTest, Fixed_EndsAsTheKeysAndTheTypedTextSay) {
               (Strings{game.shown.back(),
                        "Your score: " + score + "\nThis mode does not count the highest score.",
                        std::string("vts info: ") + game.progress}));
-    EXPECT_EQ(w.TimerPeriod(TIMER_FIXED), 0);
+    EXPECT_EQ(w->TimerPeriod(TIMER_FIXED), 0);
   }
   EXPECT_EQ(dir.Read("best.data"), "");
   // The Open dialog starts among the samples, then where the last file was picked.
@@ -286,21 +239,21 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
 
   for (const Schedule& s : schedules) {
     SCOPED_TRACE(::testing::PrintToString(s.periods));
-    if (w.ItemCheck(kHellMode) != int(s.hell)) w.Click(kHellMode);
-    if (w.ItemCheck(kNoSpeedChange) != int(s.noSpeedChange)) w.Click(kNoSpeedChange);
+    if (w->ItemCheck(kHellMode) != int(s.hell)) w->Click(kHellMode);
+    if (w->ItemCheck(kNoSpeedChange) != int(s.noSpeedChange)) w->Click(kNoSpeedChange);
     const std::size_t boxes = host.boxes.size();
-    w.Click(kRandomMode);  // Hell mode with the speed still changing asks first
+    w->Click(kRandomMode);  // Hell mode with the speed still changing asks first
     EXPECT_EQ(host.boxes.size() - boxes, s.hell && !s.noSpeedChange ? 2u : 0u);
-    w.Focus(kInput);
+    w->Focus(kInput);
     host.Advance(2000);
     std::vector<int> periods;
     Strings lines;
     for (std::size_t tick = 0; tick < s.periods.size(); ++tick) {
-      if (s.clicks.count(tick)) w.Click(kNoSpeedChange);
-      if (tick > 0) w.Type(kInput, ShownKey());
-      host.Advance(w.TimerPeriod(TIMER_RANDOM));
-      periods.push_back(w.TimerPeriod(TIMER_RANDOM));
-      lines.push_back(w.ItemText(kSpeed));
+      if (s.clicks.count(tick)) w->Click(kNoSpeedChange);
+      if (tick > 0) w->Type(kInput, ShownKey());
+      host.Advance(w->TimerPeriod(TIMER_RANDOM));
+      periods.push_back(w->TimerPeriod(TIMER_RANDOM));
+      lines.push_back(w->ItemText(kSpeed));
     }
     EXPECT_EQ(periods, s.periods);
     for (const auto& [tick, line] : s.lines) {
@@ -309,66 +262,52 @@ TEST_F(GameTest, Schedule_FollowsEachStartingIntervalTickByTick) {
   }
 }
 
-TEST_F(GameTest, Start_MenuEndsWithAboutTrackPlaysTwiceAndTheMusicButtonToggles) {
-  EXPECT_FALSE(w.IsEnabled(kInput));
-  using Item = std::pair<unsigned, std::string>;
-  EXPECT_EQ(w.systemMenu, std::vector<Item>{Item(kAboutCommand, "关于 Quellabox(&A)...")});
-  int about = 0;
-  host.modal[kAboutDialog] = [&about](ScriptedWindow&) { ++about; };
-  w.ChooseFromMenu(kAboutCommand);
-  EXPECT_EQ(about, 1);
+TEST_F(GameTest, Start_TrackPlaysTwiceMusicTogglesAndWhatOpensBelongsToTheNewestRunningWindow) {
+  ScriptedWindow& game = *w;
+  game.ChooseFromMenu(kAboutCommand);
   const std::string track = dir.Path() + "BackgroundMusic.wav";
-  w.Click(kMusic);
-  w.Click(kMusic);
+  game.Click(kMusic);
+  game.Click(kMusic);
   EXPECT_EQ(host.sounds, (Strings{track, track, "stop", track}));
 
   // Leaving the start dialog ends the window, after the track and the best score.
   dir.Write("best.data", "12");
-  CGameDialog refused(host);
-  ScriptedWindow& left = OpenGame(refused, false);
+  ScriptedWindow& left = Open([](ScriptedWindow& start) {
+    start.Click(kAbout);
+    start.Click(kCancel);  // EXIT
+  });
   EXPECT_TRUE(left.ended);
   EXPECT_EQ(left.ItemText(kBest), "Best score: 12");
   EXPECT_EQ(host.sounds.size(), 6u);
-}
-
-TEST_F(GameTest, Arming_CountsDownOnceWithTheChecksOfTheClick) {
-  w.Click(kRandomMode);
-  EXPECT_EQ(Texts({kInput, kTip, kMode}),
-            (Strings{"Click me", "Click the control.", "Mode:Random"}));
-  w.Type(kInput, "a");
-  w.Click(kHellMode);  // both set back by the next countdown tick: the game keeps its start
-  host.Advance(2000);
-  EXPECT_EQ(Texts({kDisplay, kInput}), (Strings{"1", ""}));
-  EXPECT_EQ(w.ItemCheck(kHellMode), 0);
-  w.Focus(kExit);
-  w.Focus(kInput);  // a second focus starts nothing
-  host.Advance(700);
-  EXPECT_EQ(w.ItemText(kSpeed), "Speed: 0.6800/s");
-  EXPECT_EQ(w.TimerPeriod(TIMER_COUNTDOWN), 0);
+  // What opens belongs to the newest window whose loop runs; the first start dialog has none.
+  game.Click(kExit);
+  EXPECT_EQ(host.owners, (Strings{"", "102", "102", "129", "102"}));
 }
 
 TEST_F(GameTest, WaysOut_AskReallyWhileTheGameTicksEnterEndsResetStartsANewCopy) {
+  ScriptedWindow& first = *w;
+  host.executablePath = "/nonexistent/v1.2/Quellabox.exe";  // its name alone captions the boxes
   // Esc and the close box come to the dialog as Cancel and the Close command.
   for (const int way : {kCancel, int(kCloseCommand), kExit}) {
     for (const int answer : {kCancel, kOk}) {
-      CGameDialog game(host);
-      ScriptedWindow& window = OpenGame(game);
+      ScriptedWindow& window = Open();
+      CGameDialog& game = games.back();
       window.Click(kRandomMode);
       window.Focus(kInput);
-      host.AnswerBox([&](const std::string& text) {
+      host.answerBox = [&, answer](const std::string& text) {
         host.Advance(1000);
         EXPECT_EQ(text + " " + window.ItemText(kDisplay), "Really? 2");
         return answer;
-      });
+      };
       way == int(kCloseCommand) ? window.ChooseFromMenu(way) : game.OnCommand(way);
       EXPECT_EQ(window.ended, answer == kOk);
       game.OnCommand(kOk);  // Enter in the input box or on a check box: at once, unasked
       EXPECT_TRUE(window.ended);
     }
   }
-  EXPECT_EQ(host.boxes.size(), 6u);
-  w.Click(kReset);
-  EXPECT_TRUE(w.ended);
+  EXPECT_EQ(host.captions, Strings(6, "Quellabox"));
+  first.Click(kReset);
+  EXPECT_TRUE(first.ended);
   EXPECT_EQ(host.started, Strings{host.executablePath});
 }
 

@@ -36,20 +36,19 @@ TEST(GeneratedAssets, TheIconPictureAndTrackReadBackAsDrawnAndComposed) {
   const std::string wav{std::istreambuf_iterator<char>(file), {}};
   ASSERT_GT(wav.size(), 44u);
   const auto le = [&wav](std::size_t at, int size) {
-    std::uint32_t value = 0;
+    std::size_t value = 0;
     for (int i = size - 1; i >= 0; --i) value = value << 8 | std::uint8_t(wav[at + i]);
     return value;
   };
   EXPECT_EQ(wav.substr(0, 4) + wav.substr(8, 8) + wav.substr(36, 4), "RIFFWAVEfmt data");
-  EXPECT_EQ(le(4, 4), wav.size() - 8);
-  EXPECT_EQ(le(40, 4), wav.size() - 44);
-  // PCM, mono, 22050 samples a second of 16 bits; four bars at 72 beats a minute.
-  EXPECT_EQ(std::vector<std::uint32_t>({le(20, 2), le(22, 2), le(24, 4), le(34, 2)}),
-            std::vector<std::uint32_t>({1, 1, 22050, 16}));
+  // The chunks' sizes; PCM, mono, 22050 samples a second of 16 bits; 16 beats at 72 a minute.
+  EXPECT_EQ(
+      std::vector<std::size_t>({le(4, 4), le(40, 4), le(20, 2), le(22, 2), le(24, 4), le(34, 2)}),
+      std::vector<std::size_t>({wav.size() - 8, wav.size() - 44, 1, 1, 22050, 16}));
   EXPECT_NEAR((wav.size() - 44) / 2 / 22050.0, 16 * 60.0 / 72, 0.001);
-  std::uint32_t peak = 0;
+  int peak = 0;
   for (std::size_t at = 44; at + 1 < wav.size(); at += 2) {
-    peak = std::max<std::uint32_t>(peak, std::abs(std::int16_t(le(at, 2))));
+    peak = std::max(peak, std::abs(std::int16_t(le(at, 2))));
   }
   EXPECT_NEAR(peak, 32767 / 2, 2);  // kept below full scale, as background music
 }

@@ -2,16 +2,15 @@
 # SPDX-FileCopyrightText: 2026 Quellabox maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Makes the Debian package from the build tree and checks what a player gets: the game's
-# files and nothing else, a command link that reaches the program, hardened programs with
-# no search path of their own, the run-time packages in Depends, not one lintian tag, the
-# commands answering as Unix programs do, and the packaged program showing its start dialog.
+# Makes the Debian package from the build tree and checks what a player gets: the game's files
+# and nothing else, hardened programs, the run-time packages in Depends, not one lintian tag,
+# and the packaged commands answering. (The end-to-end test plays the same installed program.)
 # Usage: debian_package_test.sh BUILD_DIR LIBDIR
 set -euo pipefail
 build=$1 libdir=$2
-work=$(mktemp -d) pid=
+work=$(mktemp -d)
 fail() { echo "FAIL: $*" >&2 && exit 1; }
-trap '[ -z "$pid" ] || kill "$pid"; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" ||
   { cat "$work/cpack.log"; fail "cpack made no package"; }
@@ -59,14 +58,3 @@ expect 1 'needs a desktop session' "${nodisplay[@]}" "$link"
 [ "$(wc -l <"$work/out")" -eq 1 ] || fail "more than one line without a display"
 expect 1 'display ":[0-9]+" does not answer' env DISPLAY=:2999 "$link"
 expect 0 ': 1 key$' "$root/usr/games/vts-make" -o "$work/one.vts" a
-
-# scripts/test.sh always gives a display: a missing one there is a failure.
-[ -n "${DISPLAY:-}" ] || { [ -z "${QUELLABOX_REQUIRE_DESKTOP:-}" ] && exit 77 || fail "no DISPLAY"; }
-"$link" &
-pid=$!
-for _ in $(seq 300); do
-  xdotool search --all --pid "$pid" --name '^Game-start dialog' >/dev/null && exit 0
-  kill -0 "$pid" 2>/dev/null || fail "the packaged program ended before its start dialog"
-  sleep 0.1
-done
-fail "the packaged program showed no start dialog within 30 s"

@@ -13,6 +13,7 @@ import tempfile
 import time
 
 from null_sink import NoSoundServer, NullSink
+from x_input import wait_until
 
 # Hasty toggles after 3.5 s, those at one instant faster than the track loads.
 STEPS = ["play@0", "stop@1500", "play@2000", "stop@3500", "play@3520", "stop@3520", "play@4020",
@@ -21,13 +22,6 @@ STEPS = ["play@0", "stop@1500", "play@2000", "stop@3500", "play@3520", "stop@352
 # apart with no gap, and a loop the next step cuts. After a stop: at most 200 ms of sound.
 PLAYING = re.compile(r"-{0,30}~?H{8,12}(L{37,42}H{8,12}){2,}(L{1,42}|L{37,42}H{1,12})?[-~]{0,3}")
 STOPPED = re.compile(r"[HL~]{0,20}-+")
-
-
-def until(done):
-    deadline = time.monotonic() + 20
-    while not done():
-        assert time.monotonic() < deadline, "timed out"
-        time.sleep(0.002)
 
 
 def heard(samples):
@@ -48,18 +42,18 @@ def main(probe):
         try:
             with NullSink(folder) as sink:
                 bounds = []
-                until(lambda: sink.pactl("list", "short", "source-outputs"))
+                wait_until("the recorder", lambda: sink.pactl("list", "short", "source-outputs"))
                 # Woken afresh, the sink renders 10 ms ahead at once, not after its first 2 s.
                 for suspended in "10":
                     sink.pactl("suspend-sink", sink.sink, suspended)
-                until(sink.size)
+                wait_until("the first sound", sink.size)
                 run = subprocess.Popen([probe, track, *STEPS], stdout=subprocess.PIPE, text=True,
                                        env=sink.env)
                 # Meanwhile, at 88200 bytes a second: times no earlier than the first sample's.
-                until(lambda: bounds.append(time.monotonic() - sink.size() / 88200)
-                      or run.poll() is not None)
+                wait_until("the probe's end", lambda: bounds.append(
+                    time.monotonic() - sink.size() / 88200) or run.poll() is not None, every=0.002)
                 steps = [(name, float(t) - min(bounds)) for name, t in map(str.split, run.stdout)]
-                until(lambda: sink.size() / 88200 > steps[-1][1] + 0.1)
+                wait_until("the last step heard", lambda: sink.size() / 88200 > steps[-1][1] + 0.1)
                 letters = heard(sink.samples())
         except NoSoundServer as error:
             print("no sound server: %s" % error)

@@ -3,11 +3,15 @@
 
 """A PulseAudio server of a test's own with a null sink, whose monitor is recorded into a file
 as it plays: 44100 Hz, one channel, 16 bits. Programs started with `env` play on it; nothing
-else does. The monitor yields data only once some stream has played on the sink."""
+else does. The monitor yields data only once some stream has played on the sink.
+Run as `null_sink.py COMMAND...`, it runs the command so, the recording's path in
+QUELLABOX_RECORDING."""
 
 import os
 import pathlib
 import subprocess
+import sys
+import tempfile
 import time
 
 RATE = 44100  # samples a second, two bytes each
@@ -61,3 +65,9 @@ class NullSink:
             recording.seek(begin)
             data = recording.read((end if end is not None else self.size()) - begin)
         return memoryview(data[:len(data) // 2 * 2]).cast("h")
+
+
+if __name__ == "__main__":
+    with tempfile.TemporaryDirectory() as folder, NullSink(folder) as sink:
+        sys.exit(subprocess.run(sys.argv[1:], env=dict(sink.env, QUELLABOX_RECORDING=sink.path),
+                                check=False).returncode)

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -23,14 +22,12 @@
 #include "seam/dialog.h"
 #include "seam/ids.h"
 
-// The host for tests: a virtual clock, scripted answers for every modal run, and a record
-// of everything that would leave the process. Windows are made from the program's own
-// templates, and a dialog that speaks to a control its template lacks fails the test.
+// The host for tests: a virtual clock, scripted modal runs, a record of all that would leave
+// the process, and windows of the program's templates that fail a test on a missing control.
 class ScriptedHost : public Host {
  public:
   class Window;
   using Script = std::function<void(Window&)>;
-  using BoxScript = std::function<int(const std::string& text)>;
 
   // Virtual time: due ticks fire in time order, ties in the order the timers were set.
   void Advance(int ms) {
@@ -46,18 +43,16 @@ class ScriptedHost : public Host {
     }
     m_now = std::max(m_now, target);  // a script inside a tick may have let more time pass
   }
-  // Answers for message boxes in order; with none queued a box answers kOk.
-  void AnswerBox(BoxScript script) { m_boxes.push_back(script); }
   // Makes the dialog's window and runs OnInitDialog; the test plays on the window.
   Window& Open(CDialog& dialog) { return Open(dialog.TemplateId(), dialog); }
 
   std::map<int, Script> modal;     // plays each dialog's modal run; it ends with kCancel after
   std::vector<std::string> boxes;  // the texts of the message boxes, in order
-  // The owner of each modal run and message box in order, by template ("129", "" for none),
-  // and the caption of each message box.
+  std::function<int(const std::string& text)> answerBox;  // each box's answer; none: kOk
+  // The owner of each modal run and box, by template ("129", "" for none); each box's caption.
   std::vector<std::string> owners, captions;
-  std::vector<std::string> opened, started;
-  std::vector<std::string> sounds;  // the paths played, "stop" for a stop
+  std::vector<std::string> started;  // the programs started
+  std::vector<std::string> sounds;   // the paths played, "stop" for a stop
   std::string executablePath = "/opt/quellabox/Quellabox";
   std::int64_t calendarEpoch = 1700000000;  // calendar time = epoch + virtual seconds
   // The folders the system tells of: the program's may be written, the player's own one.
@@ -73,16 +68,13 @@ class ScriptedHost : public Host {
     NoteOwner();
     captions.push_back(caption);
     boxes.push_back(text);
-    if (m_boxes.empty()) return ids::kOk;
-    const BoxScript answer = m_boxes.front();
-    m_boxes.pop_front();
-    return answer(text);
+    return answerBox ? answerBox(text) : ids::kOk;
   }
   std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) override {
     chooserFolders.push_back(request.initialFolder);
     return fileToChoose;
   }
-  void ShellOpen(const std::string& target) override { opened.push_back(target); }
+  void ShellOpen(const std::string&) override {}
   void StartProgram(const std::string& path) override { started.push_back(path); }
   void PlayLooping(const std::string& path) override { sounds.push_back(path); }
   void StopSound() override { sounds.push_back("stop"); }
@@ -122,13 +114,11 @@ class ScriptedHost : public Host {
 
   std::int64_t m_now = 0;
   std::vector<Timer> m_timers;
-  std::deque<BoxScript> m_boxes;
   std::vector<std::unique_ptr<Window>> m_windows;
 };
 
-// A dialog's window under the scripted host: the controls of its template as plain state,
-// driven by a test as a player drives the real window. Each move acts only where the real
-// window lets it.
+// A dialog's window under the scripted host: its template's controls as plain state, which a
+// test drives as a player drives the real window, and only where that window lets it.
 class ScriptedHost::Window : public DialogWindow {
  public:
   Window(ScriptedHost& host, int templateId, DialogEvents& dialog)
@@ -157,9 +147,9 @@ class ScriptedHost::Window : public DialogWindow {
   }
   // A command of the window's own menu: "Close", or one the dialog added.
   void ChooseFromMenu(unsigned command) {
-    const bool added = std::any_of(systemMenu.begin(), systemMenu.end(),
-                                   [command](const auto& item) { return item.first == command; });
-    if (!ended && (command == ids::kCloseCommand || added)) m_dialog.OnSysCommand(command);
+    if (!ended && (command == ids::kCloseCommand || systemMenu.count(command))) {
+      m_dialog.OnSysCommand(command);
+    }
   }
   int TimerPeriod(unsigned id) const {  // 0 when the timer does not run
     for (const Timer& timer : m_host.m_timers) {
@@ -167,11 +157,10 @@ class ScriptedHost::Window : public DialogWindow {
     }
     return 0;
   }
-  bool IsEnabled(int id) const { return At(id).enabled; }
 
   bool ended = false;
   int endCode = 0;
-  std::vector<std::pair<unsigned, std::string>> systemMenu;  // what the dialog added
+  std::map<unsigned, std::string> systemMenu;  // what the dialog added
 
   std::string ItemText(int id) const override { return At(id).text; }
   void SetItemText(int id, const std::string& text) override { At(id).text = text; }
@@ -191,9 +180,7 @@ class ScriptedHost::Window : public DialogWindow {
     m_host.RemoveTimers(&m_dialog);
     loop.reset();
   }
-  void AppendSystemMenu(unsigned commandId, const std::string& text) override {
-    systemMenu.emplace_back(commandId, text);
-  }
+  void AppendSystemMenu(unsigned id, const std::string& text) override { systemMenu[id] = text; }
   void SetIcon(int) override {}
   int TemplateId() const { return m_templateId; }
   // The window's modal loop, from the end of its OnInitDialog until it ends.
@@ -227,8 +214,7 @@ inline void ScriptedHost::NoteOwner() {
 }
 
 inline ScriptedHost::Window& ScriptedHost::Open(int templateId, DialogEvents& dialog) {
-  m_windows.push_back(std::make_unique<Window>(*this, templateId, dialog));
-  Window& window = *m_windows.back();
+  Window& window = *m_windows.emplace_back(std::make_unique<Window>(*this, templateId, dialog));
   dialog.AttachWindow(&window);
   dialog.OnInitDialog();
   if (!window.ended) window.loop.emplace(*this, window);

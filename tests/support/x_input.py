@@ -11,9 +11,9 @@ TIMEOUT = 20.0  # generous for two busy cores; a wait that holds ends at once
 START, MAIN, MESSAGE = "Game-start dialog   [game by orlavo]", "VANTOSH", "Quellabox"
 
 
-def wait_until(what, probe, between=lambda: None):
-    """Polls probe() until it gives something true (a raise is a no) and returns that;
-    between() runs before each try."""
+def wait_until(what, probe, between=lambda: None, every=0.01):
+    """Polls probe() every `every` seconds until it gives something true (a raise is a no)
+    and returns that; between() runs before each try."""
     end, last = time.monotonic() + TIMEOUT, None
     while time.monotonic() < end:
         between()
@@ -22,8 +22,15 @@ def wait_until(what, probe, between=lambda: None):
                 return value
         except Exception as error:  # pylint: disable=broad-except
             last = error
-        time.sleep(0.01)
+        time.sleep(every)
     raise AssertionError("waited %.0f s for %s (last error: %r)" % (TIMEOUT, what, last))
+
+
+def next_key(read, after, between=lambda: None):
+    """Waits until read() gives a key (a letter, perhaps marked) other than `after`."""
+    is_key = lambda shown: shown != after and len(shown.rstrip("*")) == 1 and not shown.isdigit()
+    return wait_until("a key after %r" % after, lambda: next(filter(is_key, [read()]), None),
+                      between)
 
 
 def run(*command):

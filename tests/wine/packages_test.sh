@@ -2,15 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Quellabox maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Makes the Windows packages with cpack and checks what a player gets, under Wine: the zip
-# holds the game, its music, vts-make, the sample key files, the licence and a read-me in one
-# folder; the installer asks for no administrator rights and installs for this user alone,
-# over an earlier install, with the mark of an installed copy, a Start-menu entry named as
-# the game's windows and an entry in the installed-programs list under both names; the
-# installed game moves the earlier record to the player's data folder; the uninstaller waits
-# while the game runs, then removes only what it installed and leaves the record.
-# Usage: packages_test.sh BUILD_DIR   (the Wine prefix and X display of scripts/test.sh;
-# QUELLABOX_INSPECT names win-inspect)
+# Makes the Windows packages with cpack and checks, under Wine, what a player gets: the zip,
+# the installer for this user alone over an earlier install, the installed game's first start
+# and the uninstaller. Usage: packages_test.sh BUILD_DIR (the Wine prefix and X display of
+# scripts/test.sh; QUELLABOX_INSPECT names win-inspect)
 set -euo pipefail
 build=$1
 wine=${QUELLABOX_WINE:-/usr/lib/wine/wine64}
@@ -91,9 +86,8 @@ pid=
 installed_files "${installed[@]}" || fail "the earlier record stayed beside the game"
 cmp "$record" <(printf '7\0\0\0\0\0\0\0') || fail "the record did not move to $record"
 
-# The uninstaller, copied out of the folder it removes so that it can wait for its work. It
-# removes nothing while the game runs: silent, it fails; else it asks, and goes on once the
-# game has ended.
+# The uninstaller (copied out of the folder it removes, to wait for its work) removes nothing
+# while the game runs: silent, it fails; else it asks, and goes on once the game has ended.
 install_location=$(sed -n 's/^ *InstallLocation *REG_SZ *//p' <<<"$entry")
 cp "$folder/Uninstall.exe" "$work/"
 touch "$folder/mine.vts"  # a file of the player's own, in the folder the player chose

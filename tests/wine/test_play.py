@@ -1,46 +1,151 @@
 # SPDX-FileCopyrightText: 2026 Quellabox maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The Windows program under Wine, played with real X input and read from outside."""
+"""The Windows program under Wine, played with real X input and read from outside by
+win-inspect. The Wine prefix and the X display are those of scripts/test.sh; QUELLABOX_WINE
+names the wine64 program and QUELLABOX_INSPECT win-inspect."""
 
+import json
 import os
 import pathlib
+import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
 import unittest
 
 from null_sink import RATE, NullSink
-from wine_desktop import WINE, Desktop, click, local_app_data, windows_path, x_icon_sizes
-from x_input import MAIN, MESSAGE, START, TIMEOUT, press, run, type_text, wait_until
+from x_input import (MAIN, MESSAGE, START, TIMEOUT, click_at, next_key, press, run, type_text,
+                     wait_until)
 
+WINE = os.environ.get("QUELLABOX_WINE", "wine64")
+TEMPLATES = pathlib.Path(__file__).resolve().parents[2] / "res" / "dialogs"
 BUILD = pathlib.Path(os.environ.get("QUELLABOX_WINDOWS_BUILD", "."))
 HELP_PICTURE = next((BUILD / "native-assets" / "res").glob("help*.bmp"), None)
-# Control ids of the game window.
-HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, BEST, KEY_FILE_INFO = (
-    1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1011, 1015)
+HOW_TO_PLAY, DISPLAY, EXIT, MUSIC, RANDOM, FIXED, INPUT, RESET, KEY_FILE_INFO = (
+    1000, 1001, 1002, 1003, 1005, 1006, 1007, 1010, 1015)
 TRACK_SECONDS = 0.4  # the music the test writes: a tone, short so that its loop shows soon
 
 
-class Listener:
-    """Hears the null sink's recording a tenth of a second at a time, from where it last
-    stopped: how long the newest run of sound (or of silence) has lasted."""
+class Desktop:
+    """The Wine desktop's windows, each with its controls by id and in order (pictures and
+    labels with no id of their own share one)."""
 
-    SLICE = RATE // 10 * 2  # bytes
+    def __init__(self):
+        self.inspector = subprocess.Popen([WINE, os.environ["QUELLABOX_INSPECT"]],
+                                          stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                          stderr=subprocess.DEVNULL, text=True, encoding="utf-8")
 
-    def __init__(self, sink):
-        self.sink, self.read, self.run = sink, 0, (None, 0)
+    def close(self):
+        self.inspector.communicate("quit\n", timeout=20)
 
-    def lasting(self, sounding, seconds):
-        """Waits until the music has been heard (or not) for that long without a break."""
+    def windows(self, template=None):
+        """The windows; texts measured in the font of the dialog template with this id, or
+        in the message boxes' font."""
+        font = json.loads((TEMPLATES / ("%d.json" % template)).read_text(encoding="utf-8"))[
+            "font"] if template else None
+        self.inspector.stdin.write("list %(points)d %(face)s\n" % font if font else "list\n")
+        self.inspector.stdin.flush()
+        records = [json.loads(line) for line in  # "" when it ended, which no JSON reads
+                   iter(self.inspector.stdout.readline, '{"done":true}\n')]
+        windows = {r["window"]: dict(r, controls={}, children=[]) for r in records
+                   if "caption" in r}
+        for control in (record for record in records if "control" in record):
+            windows[control["window"]]["controls"][control["control"]] = control
+            windows[control["window"]]["children"].append(control)
+        return list(windows.values())
+
+    def window(self, caption, text=None):
+        """Waits for a window with this caption (and a control with this text)."""
+        return wait_until("the window %r %s" % (caption, text or ""), lambda: next(
+            (shown for shown in self.windows() if shown["caption"] == caption and (
+                text is None or any(c["text"] == text for c in shown["children"]))), None))
+
+    def now(self, window, template=None):
+        return next(shown for shown in self.windows(template)
+                    if shown["window"] == window["window"])
+
+    def faults(self, window, template=None, bitmap=None):
+        """What the window does not show whole: a text its control cuts, a picture the window
+        cuts, a control over a drawn part of a picture (the .bmp `bitmap` gives a picture of its
+        size its pixels; any other is drawn all over). `template` as for windows()."""
+        shown = self.now(window, template)
+        pixels = bitmap_pixels(bitmap) if bitmap else {}
+        controls = [control for control in shown["children"] if control["visible"]]
+        faults = ["%r needs %s, has %s" % (c["text"], c["needs"], c["room"]) for c in controls
+                  if "needs" in c and any(n > r for n, r in zip(c["needs"], c["room"]))]
+        client = shown["client"]
+        for picture in (c for c in controls if c["image"]):
+            left, top, right, bottom = picture["rect"]
+            if left < client[0] or top < client[1] or right > client[2] or bottom > client[3]:
+                faults.append("a picture at %s, the window %s" % (picture["rect"], client))
+            drawn = pixels.get((right - left, bottom - top), lambda x, y: True)
+            for other in (c for c in controls if c is not picture):
+                x0, y0 = max(left, other["rect"][0]), max(top, other["rect"][1])
+                x1, y1 = min(right, other["rect"][2]), min(bottom, other["rect"][3])
+                if any(drawn(x - left, y - top) for x in range(x0, x1) for y in range(y0, y1)):
+                    faults.append("%d over a picture at %s" % (other["control"], picture["rect"]))
+        return faults
+
+    def gone(self, window):
+        wait_until("%r to close" % window["caption"], lambda: all(
+            shown["window"] != window["window"] for shown in self.windows()))
+
+    def control(self, window, control_id):
+        return self.now(window)["controls"][control_id]
+
+    def text(self, window, control_id):
+        return self.control(window, control_id)["text"]
+
+    def wait_text(self, window, control_id, wanted):
+        wait_until("%d to read %r" % (control_id, wanted),
+                   lambda: self.text(window, control_id) == wanted)
+
+    def focused(self, window):
+        """The id of the control with the keyboard focus, once the window is active."""
         def probe():
-            while self.sink.size() >= self.read + self.SLICE:
-                heard = max(map(abs, self.sink.samples(self.read, self.read + self.SLICE))) > 2000
-                self.read += self.SLICE
-                self.run = (heard, self.run[1] + 1 if heard == self.run[0] else 1)
-            return self.run[0] == sounding and self.run[1] >= seconds * 10
-        wait_until("%.1f s of %s" % (seconds, "music" if sounding else "silence"), probe)
+            shown = self.now(window)
+            return shown["active"] and next(
+                (i for i, c in shown["controls"].items() if c["focused"]), None)
+        return wait_until("%r to have the focus" % window["caption"], probe)
+
+
+def bitmap_pixels(path):
+    """{(width, height): drawn(x, y)} of a 4-bit .bmp: whether a pixel is other than white."""
+    data = pathlib.Path(path).read_bytes()
+    (offset,), (width, height) = struct.unpack_from("<I", data, 10), struct.unpack_from(
+        "<ii", data, 18)
+    white = [data[54 + 4 * i:57 + 4 * i] == b"\xff\xff\xff" for i in range(16)]
+    stride = (width * 4 + 31) // 32 * 4
+
+    def drawn(x, y):
+        byte = data[offset + (height - 1 - y) * stride + x // 2]
+        return not white[byte >> 4 if x % 2 == 0 else byte & 15]
+    return {(width, height): drawn}
+
+
+def click(control):
+    left, top, right, bottom = control["rect"]
+    click_at(left, top, right - left, bottom - top)
+
+
+def local_app_data():
+    users = pathlib.Path(os.environ["WINEPREFIX"], "drive_c", "users")
+    return next(path for path in users.glob("*/AppData/Local") if path.parts[-3] != "Public")
+
+
+def heard(sink, sounding, seconds):
+    """Waits until each tenth of a second of the last `seconds` recorded holds music (or
+    silence)."""
+    tenth, tenths = RATE // 10 * 2, round(seconds * 10)  # bytes, how many
+    def probe():
+        end = sink.size() // tenth * tenth
+        return end >= tenth * tenths and all(
+            (max(map(abs, sink.samples(at, at + tenth))) > 2000) == sounding
+            for at in range(end - tenth * tenths, end, tenth))
+    wait_until("%.1f s of %s" % (seconds, "music" if sounding else "silence"), probe)
 
 
 class Play(unittest.TestCase):
@@ -48,8 +153,8 @@ class Play(unittest.TestCase):
     def start(self, folder, music, read_only=False, **environment):
         """The built game copied into a new folder of that name, started under Wine; gives
         the game window once Return on the start dialog's focused STRAT GAME opened it."""
-        root = pathlib.Path(tempfile.mkdtemp(prefix="quellabox-wine-"))
-        self.addCleanup(shutil.rmtree, root)
+        root = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory(
+            prefix="quellabox-wine-")))
         self.folder = root / folder
         shutil.rmtree(local_app_data() / "Quellabox", ignore_errors=True)  # a record of its own
         self.folder.mkdir()
@@ -77,26 +182,18 @@ class Play(unittest.TestCase):
         press("Return")
         return self.desktop.window(MAIN)
 
-    def arm(self, main, mode_button=None):
-        """Arms the mode (a Fixed one is armed already) and clicks into the input box."""
-        if mode_button:
-            click(self.desktop.control(main, mode_button))
+    def arm(self, main):
+        click(self.desktop.control(main, RANDOM))
         wait_until("the input box to open", lambda: self.desktop.control(main, INPUT)["enabled"])
         click(self.desktop.control(main, INPUT))
 
-    def type_keys(self, main, moves):
-        """For each key shown from the countdown's "1" on, the key the move makes of it."""
-        shown = "1"
-        for move in moves:
-            shown = wait_until("a key after %r" % shown, lambda after=shown: next(filter(
-                lambda now: now != after and len(now.rstrip("*")) == 1 and not now.isdigit(),
-                [self.desktop.text(main, DISPLAY)]), None))
-            press(move(shown[0]))
-
     def record_of_two(self, main):
         """Two hits and a miss in Random mode: a record of 2 over no best score."""
-        self.arm(main, RANDOM)
-        self.type_keys(main, [str.lower, str.lower, lambda key: "s" if key == "A" else "a"])
+        self.arm(main)
+        shown = "1"  # the countdown's last
+        for move in (str.lower, str.lower, lambda key: "s" if key == "A" else "a"):
+            shown = next_key(lambda: self.desktop.text(main, DISPLAY), shown)
+            press(move(shown[0]))
         self.desktop.window(MESSAGE, "You make the new highest score!")
         press("Return")
         self.desktop.wait_text(main, DISPLAY, "FINISH")
@@ -106,24 +203,24 @@ class Play(unittest.TestCase):
         subprocess.run(["sox", "-n", "-r22050", "-b16", folder / "tone.wav", "synth",
                         str(TRACK_SECONDS), "sine", "440", "gain", "-12"], check=True)
         sink = self.enterContext(NullSink(folder))
-        listener = Listener(sink)
         main = self.start("Spieler 玩家", (folder / "tone.wav").read_bytes(),
                           PULSE_SERVER=sink.env["PULSE_SERVER"])
         desktop = self.desktop
         # A window of its own, on the taskbar, with its icon; focus where a new window puts it.
         self.assertEqual((main["owner"], main["appwindow"]), (0, True))
-        self.assertEqual(sorted(x_icon_sizes(MAIN)), ["16 x 16", "32 x 32"])
+        icons = run("xprop", "-id", run("xdotool", "search", "--name", "^VANTOSH$").split()[0],
+                    "_NET_WM_ICON")  # the icons a taskbar gets for the window
+        self.assertEqual(sorted(re.findall(r"Icon \((\d+ x \d+)\)", icons)), ["16 x 16", "32 x 32"])
         self.assertEqual(desktop.focused(main), HOW_TO_PLAY)
         self.assertEqual([desktop.text(main, DISPLAY), desktop.control(main, INPUT)["enabled"],
                           desktop.control(main, 2)["visible"]], ["ARE YOU READY?", False, False])
 
-        # The music from a folder named in any letters, looping past its end; its button stops
-        # it and starts it again.
-        listener.lasting(True, 3 * TRACK_SECONDS)
+        # The music from a folder named in any letters loops; its button stops and restarts it.
+        heard(sink, True, 3 * TRACK_SECONDS)
         click(desktop.control(main, MUSIC))
-        listener.lasting(False, 1)
+        heard(sink, False, 1)
         click(desktop.control(main, MUSIC))
-        listener.lasting(True, 3 * TRACK_SECONDS)
+        heard(sink, True, 3 * TRACK_SECONDS)
 
         # The About item, last in the window's own menu (Alt+Space), opens over the window.
         press("alt+space")
@@ -143,7 +240,7 @@ class Play(unittest.TestCase):
         desktop.gone(help_dialog)
 
         # Random: Esc asks while the countdown goes on; then a record, kept beside the game.
-        self.arm(main, RANDOM)
+        self.arm(main)
         desktop.wait_text(main, DISPLAY, "3")
         press("Escape")
         really = desktop.window(MESSAGE, "Really?")
@@ -154,21 +251,16 @@ class Play(unittest.TestCase):
         desktop.gone(really)
         self.record_of_two(main)
         self.assertEqual((self.folder / "best.data").read_bytes(), b"2\0\0\0\0\0\0\0")
-        self.assertEqual(desktop.text(main, BEST), "Best score: 2")
 
-        # Fixed: a sample key file in a non-ASCII folder, chosen in the Open dialog and
-        # named without its extension.
+        # Fixed: a sample in a non-ASCII folder, named in the Open dialog without its extension.
         keys = self.folder.parent / "für 游戏"
         keys.mkdir()
         shutil.copy(BUILD / "native-assets" / "examples" / "home_row.vts", keys)
         click(desktop.control(main, FIXED))
         self.assertEqual(desktop.window("Open")["owner"], main["window"])
-        type_text(windows_path(keys / "home_row"))
+        type_text("Z:" + str(keys / "home_row").replace("/", "\\"))  # Linux's root under Wine
         press("Return")
-        desktop.wait_text(main, KEY_FILE_INFO, "vts info: 0/8")
-        self.arm(main)
-        self.type_keys(main, [lambda _, key=key: key for key in "asdfjkl"] + [lambda _: "semicolon"])
-        desktop.wait_text(main, DISPLAY, "YOU WIN!")
+        desktop.wait_text(main, KEY_FILE_INFO, "vts info: 0/8")  # read: the engine tests play it
 
         click(desktop.control(main, EXIT))
         desktop.window(MESSAGE, "Really?")
@@ -181,7 +273,6 @@ class Play(unittest.TestCase):
         self.record_of_two(main)
         self.assertEqual((local_app_data() / "Quellabox" / "best.data").read_bytes(),
                          b"2\0\0\0\0\0\0\0")
-        self.assertFalse((self.folder / "best.data").exists())
 
         # Reset: this copy ends, a new one comes up with its start dialog; its EXIT ends it.
         click(self.desktop.control(main, RESET))

@@ -17,25 +17,24 @@
 
 namespace {
 
-// The text of a window of any program, in JSON: WM_GETTEXT crosses process boundaries.
-std::string TextOf(HWND window) {
+// The text of a window of any program: WM_GETTEXT crosses process boundaries.
+std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
   SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 500, &length);
-  std::wstring wide(length + 1, L'\0');
-  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(wide.data()),
+  std::wstring text(length + 1, L'\0');
+  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
                       SMTO_ABORTIFHUNG, 500, &length);
-  wide.resize(length);
-  std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(
-                       CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), int(utf8.size()),
-                      nullptr, nullptr);
+  text.resize(length);
+  return text;
+}
+
+// A JSON string: printable ASCII as it is, everything else escaped.
+std::string Json(const std::wstring& text) {
   std::string json = "\"";
-  for (const char c : utf8) {
+  for (const wchar_t c : text) {
     char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-    json +=
-        c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20 ? escaped : std::string(1, c);
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(c));
+    json += c < 0x20 || c > 0x7E || c == L'"' || c == L'\\' ? escaped : std::string(1, char(c));
   }
   return json + "\"";
 }
@@ -90,11 +89,8 @@ std::string Measure(HWND control) {
   GetClientRect(control, &room);
   char json[96] = {};
   if (const std::optional<UINT> flags = TextLayout(control, room)) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, 500, nullptr);
     RECT needs{0, 0, room.right - room.left, 0};
-    DrawTextW(dc, text.c_str(), -1, &needs, *flags | DT_EXPANDTABS | DT_CALCRECT);
+    DrawTextW(dc, TextOf(control).c_str(), -1, &needs, *flags | DT_EXPANDTABS | DT_CALCRECT);
     std::snprintf(json, sizeof json, ",\"room\":[%ld,%ld],\"needs\":[%ld,%ld]",
                   room.right - room.left, room.bottom - room.top, needs.right, needs.bottom);
   }
@@ -118,7 +114,7 @@ BOOL CALLBACK ListControl(HWND control, LPARAM top) {
       "{\"control\":%d,\"window\":%llu,\"text\":%s,\"rect\":[%ld,%ld,%ld,%ld],\"visible\":%s,"
       "\"enabled\":%s,\"focused\":%s,\"image\":%s%s}\n",
       GetDlgCtrlID(control), Id(reinterpret_cast<HWND>(top)),
-      picture ? "\"\"" : TextOf(control).c_str(), rect.left, rect.top, rect.right, rect.bottom,
+      Json(picture ? L"" : TextOf(control)).c_str(), rect.left, rect.top, rect.right, rect.bottom,
       Bool(IsWindowVisible(control)), Bool(IsWindowEnabled(control)),
       Bool(thread.hwndFocus == control), Bool(picture), picture ? "" : Measure(control).c_str());
   return TRUE;
@@ -135,7 +131,7 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM) {
   std::printf(
       "{\"window\":%llu,\"caption\":%s,\"owner\":%llu,\"active\":%s,\"appwindow\":%s,"
       "\"client\":[%ld,%ld,%ld,%ld]}\n",
-      Id(window), TextOf(window).c_str(), Id(GetWindow(window, GW_OWNER)),
+      Id(window), Json(TextOf(window)).c_str(), Id(GetWindow(window, GW_OWNER)),
       Bool(thread.hwndActive == window),
       Bool(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW), client.left, client.top,
       client.right, client.bottom);
