@@ -21,6 +21,8 @@ ROWS = [
     ([GAME, ""], 2, "quellabox: unexpected argument ''"),
     ([GAME, "--", "--help"], 2, "quellabox: unexpected argument '--help'"),
     ([GAME, "--"], 1, "quellabox: VANTOSH needs a desktop session, but neither DISPLAY nor"),
+    (["env", "DISPLAY=:2999", GAME], 1, 'quellabox: VANTOSH needs a desktop session, but the '
+     'display ":2999" does not answer'),
     (["env", "QT_QPA_PLATFORM=bogus", GAME], 1, "quellabox: VANTOSH could not start; Qt says:",
      'qt.qpa.plugin: Could not find the Qt platform plugin "bogus"'),
     # vts-make writes a new file only, and only keys a player can finish.

@@ -4,7 +4,7 @@
 
 # Makes the Debian package from the build tree and checks what a player gets: the game's files
 # and nothing else, hardened programs, the run-time packages in Depends, not one lintian tag,
-# and the packaged commands answering. (The end-to-end test plays the same installed program.)
+# and the packaged programs running. (The end-to-end test plays the same installed program.)
 # Usage: debian_package_test.sh BUILD_DIR LIBDIR
 set -euo pipefail
 build=$1 libdir=$2
@@ -43,18 +43,8 @@ done
 tags=$(lintian -I --pedantic "$deb" 2>/dev/null) || fail "lintian could not check the package"
 [ -z "$tags" ] || fail "lintian: $tags"
 
-# The packaged commands, with no display, answer (tests/commands pins each command line),
-# and the game says in one line why it cannot open.
-expect() {  # STATUS OUTPUT-PATTERN COMMAND...: the status and the first line of the output
-  local status=$1 pattern=$2 got=0
-  shift 2
-  "$@" >"$work/out" 2>&1 || got=$?
-  [ "$got" = "$status" ] && grep -qE "$pattern" <(head -n 1 "$work/out") ||
-    fail "$* gave $got and: $(cat "$work/out")"
-}
-nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
-expect 0 '^quellabox 1\.0\.0\.1$' "${nodisplay[@]}" "$link" --version
-expect 1 'needs a desktop session' "${nodisplay[@]}" "$link"
-[ "$(wc -l <"$work/out")" -eq 1 ] || fail "more than one line without a display"
-expect 1 'display ":[0-9]+" does not answer' env DISPLAY=:2999 "$link"
-expect 0 ': 1 key$' "$root/usr/games/vts-make" -o "$work/one.vts" a
+# The packaged programs run as packaged, stripped and bound at load (tests/commands pins each
+# command line on the built ones).
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$link" --version | head -n 1)" = "quellabox 1.0.0.1" ] ||
+  fail "the packaged game does not answer --version"
+"$root/usr/games/vts-make" -o "$work/one.vts" a >/dev/null || fail "the packaged vts-make fails"
