@@ -66,30 +66,48 @@ const QuellaboxDesktop = (() => {
 
   // ---- Fonts and measures
 
-  // The width of the 52 letters side by side and the line height of a CSS font family (the
-  // template's face and the fonts that stand in for it) at a pixel size, as the page lays
-  // them out. Each letter counts whole pixels, as a desktop's own measure does: fractional
-  // advances can round the average down a pixel and leave the templates' captions no room.
-  function measure(family, pixels) {
-    const probe = element('div', 'probe');
-    const spans = [...LETTERS].map((letter) => element('span', '', letter));
-    probe.append(...spans);
-    probe.style.fontFamily = family;
-    probe.style.fontSize = pixels + 'px';
-    document.body.append(probe);
-    const lettersWidth = spans.reduce((sum, span) =>
-      sum + Math.round(span.getBoundingClientRect().width), 0);
-    // The line as a label lays it out, the font's gap between lines included.
-    const lineHeight = Math.round(probe.getBoundingClientRect().height);
-    probe.remove();
-    return { lettersWidth, lineHeight };
+  // A hidden line of `texts` in a CSS font family at a pixel size, laid out in the page.
+  function probe(family, pixels, texts) {
+    const line = element('div', 'probe');
+    line.append(...texts.map((text) => element('span', '', text)));
+    line.style.fontFamily = family;
+    line.style.fontSize = pixels + 'px';
+    document.body.append(line);
+    return line;
   }
 
-  // The largest pixel size whose line fits the cell height, as the desktop picks a font
-  // asked for by its cell height.
+  // The line as a label lays it out, the font's gap between lines included.
+  function lineHeight(line) {
+    return Math.round(line.getBoundingClientRect().height);
+  }
+
+  // The width of the 52 letters side by side and the line height of a CSS font family (the
+  // template's face and the fonts that stand in for it) at a pixel size. Each letter counts
+  // whole pixels, as a desktop's own measure does: fractional advances can round the average
+  // down a pixel and leave the templates' captions no room.
+  function measure(family, pixels) {
+    const line = probe(family, pixels, [...LETTERS]);
+    const lettersWidth = [...line.children].reduce((sum, letter) =>
+      sum + Math.round(letter.getBoundingClientRect().width), 0);
+    const measured = { lettersWidth, lineHeight: lineHeight(line) };
+    line.remove();
+    return measured;
+  }
+
+  // The largest pixel size whose character cell (the glyphs' height, no gap between lines)
+  // fits the cell height, as the desktop picks a font asked for by its cell height. Cells grow
+  // with the size, so one measure gives a close guess and a step or two settles it: each
+  // measure lays the page out again.
   function pixelsForCell(family, cellHeight) {
-    let pixels = cellHeight;
-    while (pixels > 1 && measure(family, pixels).lineHeight > cellHeight) --pixels;
+    const cellAt = (pixels) => {
+      const line = probe(family, pixels, ['X']);
+      const height = Math.round(line.firstChild.getBoundingClientRect().height);
+      line.remove();
+      return height;
+    };
+    let pixels = Math.max(1, Math.floor(cellHeight * cellHeight / cellAt(cellHeight)));
+    while (pixels < cellHeight && cellAt(pixels + 1) <= cellHeight) ++pixels;
+    while (pixels > 1 && cellAt(pixels) > cellHeight) --pixels;
     return pixels;
   }
 
